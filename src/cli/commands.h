@@ -1,0 +1,7 @@
+// The entry of each headless command; each lives in its own cmd_<name>.cpp.
+#pragma once
+
+#include "cli/command.h"
+
+namespace zorvqi::cli {
+}  // namespace zorvqi::cli

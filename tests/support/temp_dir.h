@@ -1,0 +1,31 @@
+// A fresh directory under the system's temporary directory, removed with everything in it
+// when the object goes. Tests use it as a program directory.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace zorvqi::testing {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Whole-file helpers for fixtures.
+std::string readFileBytes(const std::filesystem::path& path);
+void writeFileBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// The directory of the project's own test data files (tests/data).
+std::filesystem::path testDataDir();
+
+}  // namespace zorvqi::testing
