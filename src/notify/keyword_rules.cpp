@@ -32,7 +32,9 @@ bool addsPopupRow(const ReminderSettings& settings, bool key) {
   return settings.computerCondition > 0 && settings.popup && (settings.computerCondition == 1 || key);
 }
 
-bool roundPlaysSound(const ReminderSettings& settings) { return settings.computerCondition > 0 && settings.sound; }
+bool roundPlaysSound(const ReminderSettings& settings) {
+  return settings.computerCondition > 0 && settings.sound;
+}
 
 bool roundSendsMail(const ReminderSettings& settings, bool keyArticleSeen, const std::string& mailText) {
   return settings.phoneCondition > 0 && (settings.phoneCondition == 1 || keyArticleSeen) && settings.mail &&

@@ -24,6 +24,8 @@ std::optional<std::string> mailDomainForIndex(int index) {
   return domains()[index];
 }
 
-std::string mailServerFor(const std::string& domain) { return "smtp." + domain; }
+std::string mailServerFor(const std::string& domain) {
+  return "smtp." + domain;
+}
 
 }  // namespace zorvqi

@@ -12,7 +12,8 @@ void RoundAccumulators::markKeyArticleSeen() {
   keyArticleSeen_ = true;
 }
 
-void RoundAccumulators::recordStored(const std::string& title, const std::string& address, PhoneTargets targets) {
+void RoundAccumulators::recordStored(const std::string& title, const std::string& address,
+                                     PhoneTargets targets) {
   std::lock_guard lock(mutex_);
   ++collection_.storedCount;
   hasNew_ = true;

@@ -7,7 +7,8 @@
 namespace zorvqi {
 namespace {
 
-ReminderSettings withKeywords(const std::string& keyText, const std::string& excludeText, int storeCondition = 0) {
+ReminderSettings withKeywords(const std::string& keyText, const std::string& excludeText,
+                              int storeCondition = 0) {
   ReminderSettings s;
   s.keyKeywordText = keyText;
   s.excludeKeywordText = excludeText;
