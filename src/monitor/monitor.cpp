@@ -30,13 +30,17 @@ Monitor::Monitor(MonitorView& view, PlanSelection& selection, Dialogs& dialogs, 
       limits_(limits) {}
 
 Monitor::~Monitor() {
-  std::vector<Tracked> threads;
-  {
-    std::lock_guard lock(mutex_);
-    threads.swap(threads_);
+  // A round being stopped may still start one more worker, so repeat until none is left.
+  for (;;) {
+    std::vector<Tracked> threads;
+    {
+      std::lock_guard lock(mutex_);
+      threads.swap(threads_);
+    }
+    if (threads.empty()) return;
+    for (Tracked& t : threads) t.flag->cancel();
+    for (Tracked& t : threads) t.thread.join();
   }
-  for (Tracked& t : threads) t.flag->cancel();
-  for (Tracked& t : threads) t.thread.join();
 }
 
 std::string Monitor::runCaption() const {
