@@ -43,6 +43,11 @@ Monitor::~Monitor() {
   }
 }
 
+void Monitor::abandonAll() {
+  std::lock_guard lock(mutex_);
+  for (Tracked& t : threads_) t.flag->cancel();
+}
+
 std::string Monitor::runCaption() const {
   return running() ? kMonitorRunningCaption : kMonitorIdleCaption;
 }
@@ -95,6 +100,8 @@ bool Monitor::runRound(const std::vector<int>& planIds) {
   view_.ensurePopupWindow();
   roundAccumulators().beginRound();
   for (int planId : planIds) {
+    if (const CancelFlag* stop = threadCancelFlag(); (stop && stop->isCancelled()) || programStopping())
+      return false;
     if (!runWorker(planId)) return false;
   }
   const bool hasNew = roundAccumulators().hasNew();

@@ -65,6 +65,9 @@ class Monitor {
   void toggleMonitor(const std::string& intervalText);
   void fetchAllNow();
 
+  // Cancels every round and worker this monitor started (the headless program's stop).
+  void abandonAll();
+
   // One loop; with `repeat` it pauses `intervalSeconds` and goes on until the calling thread's
   // cancel flag is set or the program stops.
   void runRounds(Selection selection, int intervalSeconds, bool repeat);
