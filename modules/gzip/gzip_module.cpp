@@ -21,7 +21,9 @@ struct Context {
 
 extern "C" {
 
-GZIP_EXPORT int InitDecompression(void) { return kDecompressGoOn; }
+GZIP_EXPORT int InitDecompression(void) {
+  return kDecompressGoOn;
+}
 
 GZIP_EXPORT int CreateDecompression(void** context, int flags) {
   if (!context || flags != kDecompressFlagsGzipOrZlib) return kDecompressBadArgument;
@@ -35,9 +37,8 @@ GZIP_EXPORT int CreateDecompression(void** context, int flags) {
   return kDecompressGoOn;
 }
 
-GZIP_EXPORT int Decompress(void* context, const unsigned char* input, int inputLength,
-                           unsigned char* output, int outputCapacity, int* inputUsed,
-                           int* outputProduced) {
+GZIP_EXPORT int Decompress(void* context, const unsigned char* input, int inputLength, unsigned char* output,
+                           int outputCapacity, int* inputUsed, int* outputProduced) {
   if (!context || !output || !inputUsed || !outputProduced || inputLength < 0 || outputCapacity < 0 ||
       (inputLength > 0 && !input)) {
     return kDecompressBadArgument;

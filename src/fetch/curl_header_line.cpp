@@ -3,7 +3,9 @@
 namespace zorvqi {
 namespace {
 
-bool holdsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+bool holdsLineBreak(std::string_view text) {
+  return text.find_first_of("\r\n") != std::string_view::npos;
+}
 
 }  // namespace
 

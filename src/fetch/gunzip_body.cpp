@@ -52,9 +52,10 @@ std::string inflatePieces(const LoadedModule& module, void* context, std::string
     int consumed = 0;
     int produced = 0;
     const int result = module.decompress(context, reinterpret_cast<const unsigned char*>(body.data() + used),
-                                          static_cast<int>(pieceLength), buffer, static_cast<int>(kPieceBytes),
-                                          &consumed, &produced);
-    const std::size_t keep = std::min(static_cast<std::size_t>(std::max(produced, 0)), maxOutputBytes - output.size());
+                                         static_cast<int>(pieceLength), buffer, static_cast<int>(kPieceBytes),
+                                         &consumed, &produced);
+    const std::size_t keep =
+        std::min(static_cast<std::size_t>(std::max(produced, 0)), maxOutputBytes - output.size());
     output.append(reinterpret_cast<const char*>(buffer), keep);
     used += std::clamp(static_cast<std::size_t>(std::max(consumed, 0)), std::size_t{0}, pieceLength);
     if (result != kDecompressGoOn || (consumed <= 0 && produced <= 0)) break;

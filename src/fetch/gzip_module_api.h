@@ -26,9 +26,8 @@ enum {
 
 typedef int (*InitDecompressionFn)(void);
 typedef int (*CreateDecompressionFn)(void** context, int flags);
-typedef int (*DecompressFn)(void* context, const unsigned char* input, int inputLength,
-                            unsigned char* output, int outputCapacity, int* inputUsed,
-                            int* outputProduced);
+typedef int (*DecompressFn)(void* context, const unsigned char* input, int inputLength, unsigned char* output,
+                            int outputCapacity, int* inputUsed, int* outputProduced);
 typedef void (*DestroyDecompressionFn)(void* context);
 
 int InitDecompression(void);

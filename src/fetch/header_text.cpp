@@ -71,7 +71,9 @@ std::vector<HeaderField> headerFields(std::string_view headerText) {
   return fields;
 }
 
-std::string cleanedCookie(std::string_view cookie) { return gbkReplaceAll(cookie, "Cookie:", "", Case::Ignore); }
+std::string cleanedCookie(std::string_view cookie) {
+  return gbkReplaceAll(cookie, "Cookie:", "", Case::Ignore);
+}
 
 std::string trimSpaces(std::string_view text) {
   // Walk forward character by character so a trailing A1 A1 is only taken when it is a

@@ -41,7 +41,8 @@ UrlParts splitUrl(std::string_view url) {
   } else {
     parts.port = textToInt32(std::string_view(withPort).substr(withPort.rfind(':') + 1));
   }
-  const std::size_t hostAt = parts.host.empty() ? std::string::npos : gbkFind(url, parts.host, 0, Case::Ignore);
+  const std::size_t hostAt =
+      parts.host.empty() ? std::string::npos : gbkFind(url, parts.host, 0, Case::Ignore);
   const std::size_t slash = hostAt == std::string::npos ? std::string::npos : url.find('/', hostAt);
   parts.objectPath = slash == std::string::npos ? "/" : std::string(url.substr(slash));
   return parts;

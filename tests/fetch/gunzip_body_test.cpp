@@ -31,7 +31,9 @@ std::string sampleText(std::size_t length) {
   return text;
 }
 
-TEST_F(GunzipBodyTest, ModuleIsFoundInTheProgramDirectory) { EXPECT_TRUE(gzipModulePresent()); }
+TEST_F(GunzipBodyTest, ModuleIsFoundInTheProgramDirectory) {
+  EXPECT_TRUE(gzipModulePresent());
+}
 
 TEST_F(GunzipBodyTest, RoundTripsStreamsOfManyPieces) {
   for (std::size_t length : {std::size_t{0}, std::size_t{1}, std::size_t{8192}, std::size_t{200000}}) {
@@ -65,7 +67,8 @@ TEST_F(GunzipBodyTest, TruncatedStreamGivesWhatCameBeforeAndEnds) {
 TEST_F(GunzipBodyTest, CorruptStreamGivesWhatCameBeforeTheFault) {
   const std::string text = sampleText(100000);
   std::string packed = gzipBytes(text);
-  for (std::size_t i = packed.size() / 2; i < packed.size() / 2 + 64; ++i) packed[i] = static_cast<char>(~packed[i]);
+  for (std::size_t i = packed.size() / 2; i < packed.size() / 2 + 64; ++i)
+    packed[i] = static_cast<char>(~packed[i]);
   const std::string produced = gunzipBody(packed);
   EXPECT_LT(produced.size(), text.size());
   EXPECT_EQ(produced.substr(0, 1000), text.substr(0, 1000));

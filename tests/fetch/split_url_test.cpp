@@ -24,16 +24,17 @@ TEST_P(SplitUrlTest, TakesThePartsAsTheSecondStackDoes) {
   EXPECT_EQ(parts.objectPath, c.objectPath);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Urls, SplitUrlTest,
-    ::testing::Values(SplitCase{"HTTPS://Example/Path?q=1", true, "example", 443, "/Path?q=1"},
-                      SplitCase{"host:8080/a", false, "host", 8080, "/a"},
-                      SplitCase{"http://host", false, "host", 80, "/"},
-                      SplitCase{"http://Host:81/List/Page.ASP?X=Y/z", false, "host", 81, "/List/Page.ASP?X=Y/z"},
-                      SplitCase{"https://a.b:8443", true, "a.b", 8443, "/"},
-                      // "https" without "://" picks the port but not the security.
-                      SplitCase{"httpsite.com/x", false, "httpsite.com", 443, "/x"},
-                      SplitCase{"example.com", false, "example.com", 80, "/"}));
+INSTANTIATE_TEST_SUITE_P(Urls, SplitUrlTest,
+                         ::testing::Values(SplitCase{"HTTPS://Example/Path?q=1", true, "example", 443,
+                                                     "/Path?q=1"},
+                                           SplitCase{"host:8080/a", false, "host", 8080, "/a"},
+                                           SplitCase{"http://host", false, "host", 80, "/"},
+                                           SplitCase{"http://Host:81/List/Page.ASP?X=Y/z", false, "host", 81,
+                                                     "/List/Page.ASP?X=Y/z"},
+                                           SplitCase{"https://a.b:8443", true, "a.b", 8443, "/"},
+                                           // "https" without "://" picks the port but not the security.
+                                           SplitCase{"httpsite.com/x", false, "httpsite.com", 443, "/x"},
+                                           SplitCase{"example.com", false, "example.com", 80, "/"}));
 
 }  // namespace
 }  // namespace zorvqi

@@ -1,4 +1,3 @@
-#define CPPHTTPLIB_OPENSSL_SUPPORT
 #include "support/page_server.h"
 
 #include <httplib.h>
@@ -42,8 +41,8 @@ void makeSelfSigned(Certificate& made) {
   X509_gmtime_adj(X509_getm_notAfter(made.cert), 24 * 3600);
   X509_set_pubkey(made.cert, made.key);
   X509_NAME* name = X509_get_subject_name(made.cert);
-  X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC, reinterpret_cast<const unsigned char*>("127.0.0.1"), -1, -1,
-                             0);
+  X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC, reinterpret_cast<const unsigned char*>("127.0.0.1"),
+                             -1, -1, 0);
   X509_set_issuer_name(made.cert, name);
   if (X509_sign(made.cert, made.key, EVP_sha256()) == 0) throw std::runtime_error("page server: cannot sign");
 }
@@ -118,10 +117,13 @@ void PageServer::redirect(const std::string& path, const std::string& location) 
   state_->routes[path] = Route{"", "", "", location};
 }
 
-int PageServer::port() const { return state_->port; }
+int PageServer::port() const {
+  return state_->port;
+}
 
 std::string PageServer::url(const std::string& path) const {
-  return std::string(state_->secure ? "https" : "http") + "://127.0.0.1:" + std::to_string(state_->port) + path;
+  return std::string(state_->secure ? "https" : "http") + "://127.0.0.1:" + std::to_string(state_->port) +
+         path;
 }
 
 std::vector<ServedRequest> PageServer::requests() const {

@@ -15,6 +15,7 @@ namespace zorvqi::testing {
 namespace {
 
 constexpr int kPollMs = 20;
+constexpr int kTrickleMs = 50;
 constexpr std::string_view kHeadEnd = "\r\n\r\n";
 
 std::size_t contentLength(std::string_view head) {
@@ -37,14 +38,16 @@ void sendAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-RawHttpRecorder::RawHttpRecorder(std::string response, Mode mode) : response_(std::move(response)), mode_(mode) {
+RawHttpRecorder::RawHttpRecorder(std::string response, Mode mode)
+    : response_(std::move(response)), mode_(mode) {
   listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   socklen_t length = sizeof address;
   if (listener_ < 0 || ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      ::listen(listener_, 16) != 0 || ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+      ::listen(listener_, 16) != 0 ||
+      ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
     throw std::runtime_error("raw recorder: cannot listen on 127.0.0.1");
   }
   port_ = ntohs(address.sin_port);
@@ -67,8 +70,8 @@ std::vector<std::string> RawHttpRecorder::requests() const {
 }
 
 std::string okResponse(std::string_view body, std::string_view extraHeaderLines) {
-  return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" + std::string(extraHeaderLines) +
-         "Connection: close\r\n\r\n" + std::string(body);
+  return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" +
+         std::string(extraHeaderLines) + "Connection: close\r\n\r\n" + std::string(body);
 }
 
 bool RawHttpRecorder::waitReadable(int fd) const {
@@ -110,10 +113,19 @@ void RawHttpRecorder::handle(int connection) {
     while (!stopping_) ::poll(nullptr, 0, kPollMs);
     return;
   }
+  if (mode_ == Mode::Trickle) {
+    for (std::size_t i = 0; i < response_.size() && !stopping_; ++i) {
+      sendAll(connection, std::string_view(response_).substr(i, 1));
+      ::poll(nullptr, 0, kTrickleMs);
+    }
+    return;
+  }
   sendAll(connection, response_);
 }
 
-std::string requestLine(std::string_view raw) { return std::string(raw.substr(0, raw.find("\r\n"))); }
+std::string requestLine(std::string_view raw) {
+  return std::string(raw.substr(0, raw.find("\r\n")));
+}
 
 std::vector<std::string> headerLines(std::string_view raw) {
   std::vector<std::string> lines;
@@ -131,7 +143,8 @@ std::vector<std::string> headerLines(std::string_view raw) {
 
 std::string requestBody(std::string_view raw) {
   const std::size_t headEnd = raw.find(kHeadEnd);
-  return headEnd == std::string_view::npos ? std::string() : std::string(raw.substr(headEnd + kHeadEnd.size()));
+  return headEnd == std::string_view::npos ? std::string()
+                                           : std::string(raw.substr(headEnd + kHeadEnd.size()));
 }
 
 }  // namespace zorvqi::testing

@@ -5,8 +5,8 @@
 // one connection at a time. A request is its head up to the blank line plus as many body
 // bytes as its Content-Length says. In `Answer` mode each request gets the canned response
 // and the connection is closed; in `Silent` mode the connection is held open without a word
-// until the recorder goes. Thread safety: all members may be called from the test's thread
-// while the server thread runs.
+// until the recorder goes; in `Trickle` mode the response goes out a byte every 50 ms. Thread safety: all
+// members may be called from the test's thread while the server thread runs.
 #pragma once
 
 #include <atomic>
@@ -24,7 +24,7 @@ std::string okResponse(std::string_view body, std::string_view extraHeaderLines 
 
 class RawHttpRecorder {
  public:
-  enum class Mode { Answer, Silent };
+  enum class Mode { Answer, Silent, Trickle };
 
   explicit RawHttpRecorder(std::string response = okResponse("ok"), Mode mode = Mode::Answer);
   ~RawHttpRecorder();
