@@ -6,5 +6,8 @@
 namespace zorvqi::cli {
 
 int runDecodeCommand(const Args& args);
+int runPlansCommand(const Args& args);
+int runSqlCommand(const Args& args);
+int runArticlesCommand(const Args& args);
 
 }  // namespace zorvqi::cli
