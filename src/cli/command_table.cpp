@@ -5,6 +5,10 @@ namespace zorvqi::cli {
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
+      {"decode", "decode MODE TEXT", runDecodeCommand},
+      {"plans", "plans", runPlansCommand},
+      {"sql", "sql [FILE]", runSqlCommand},
+      {"articles", "articles [--page N] [--search KW] [--favourites] [--plan ID]", runArticlesCommand},
   };
   return table;
 }

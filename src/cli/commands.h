@@ -4,4 +4,10 @@
 #include "cli/command.h"
 
 namespace zorvqi::cli {
+
+int runDecodeCommand(const Args& args);
+int runPlansCommand(const Args& args);
+int runSqlCommand(const Args& args);
+int runArticlesCommand(const Args& args);
+
 }  // namespace zorvqi::cli
