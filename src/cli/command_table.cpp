@@ -9,6 +9,8 @@ const std::vector<Command>& commands() {
       {"plans", "plans", runPlansCommand},
       {"sql", "sql [FILE]", runSqlCommand},
       {"articles", "articles [--page N] [--search KW] [--favourites] [--plan ID]", runArticlesCommand},
+      {"round", "round [--all]", runRoundCommand},
+      {"watch", "watch [--interval S]", runWatchCommand},
   };
   return table;
 }

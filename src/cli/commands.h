@@ -9,5 +9,7 @@ int runDecodeCommand(const Args& args);
 int runPlansCommand(const Args& args);
 int runSqlCommand(const Args& args);
 int runArticlesCommand(const Args& args);
+int runRoundCommand(const Args& args);
+int runWatchCommand(const Args& args);
 
 }  // namespace zorvqi::cli

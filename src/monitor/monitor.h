@@ -69,8 +69,8 @@ class Monitor {
   void abandonAll();
 
   // One loop; with `repeat` it pauses `intervalSeconds` and goes on until the calling thread's
-  // cancel flag is set or the program stops.
-  void runRounds(Selection selection, int intervalSeconds, bool repeat);
+  // cancel flag is set or the program stops. False when no plan was selected (refused).
+  bool runRounds(Selection selection, int intervalSeconds, bool repeat);
 
  private:
   struct Tracked {
