@@ -6,5 +6,6 @@
 namespace zorvqi::cli {
 
 int runDecodeCommand(const Args& args);
+int runFetchCommand(const Args& args);
 
 }  // namespace zorvqi::cli
