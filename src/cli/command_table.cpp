@@ -11,6 +11,9 @@ const std::vector<Command>& commands() {
       {"articles", "articles [--page N] [--search KW] [--favourites] [--plan ID]", runArticlesCommand},
       {"round", "round [--all]", runRoundCommand},
       {"watch", "watch [--interval S]", runWatchCommand},
+      {"fetch",
+       "fetch [--gbk] [--gzip] [--header LINE]... [--cookie C] [--post DATA] [--start M] [--end M] URL",
+       runFetchCommand},
   };
   return table;
 }

@@ -11,5 +11,6 @@ int runSqlCommand(const Args& args);
 int runArticlesCommand(const Args& args);
 int runRoundCommand(const Args& args);
 int runWatchCommand(const Args& args);
+int runFetchCommand(const Args& args);
 
 }  // namespace zorvqi::cli
