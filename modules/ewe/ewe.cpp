@@ -10,7 +10,9 @@ namespace {
 
 using ewe::ViewObject;
 
-QString textOf(const char16_t* text) { return text ? QString::fromUtf16(text) : QString(); }
+QString textOf(const char16_t* text) {
+  return text ? QString::fromUtf16(text) : QString();
+}
 
 QWebEngineView* webViewOf(wkeWebView view) {
   return view ? static_cast<QWebEngineView*>(ViewObject::from(view)->view()) : nullptr;
@@ -22,8 +24,9 @@ struct EditCommand {
 };
 
 constexpr EditCommand kEditCommands[] = {
-    {u"Copy", QWebEnginePage::Copy},   {u"Cut", QWebEnginePage::Cut},   {u"Paste", QWebEnginePage::Paste},
-    {u"SelectAll", QWebEnginePage::SelectAll}, {u"Undo", QWebEnginePage::Undo}, {u"Redo", QWebEnginePage::Redo},
+    {u"Copy", QWebEnginePage::Copy},   {u"Cut", QWebEnginePage::Cut},
+    {u"Paste", QWebEnginePage::Paste}, {u"SelectAll", QWebEnginePage::SelectAll},
+    {u"Undo", QWebEnginePage::Undo},   {u"Redo", QWebEnginePage::Redo},
 };
 
 }  // namespace
@@ -38,15 +41,21 @@ wkeWindow wkeCreateWindow(wkeNativeWindow host) {
   return (new ViewObject(hostWidget, web))->asWindow();
 }
 
-wkeHandle wkeGetFromWindow(wkeWindow window) { return window ? ViewObject::from(window)->asHandle() : nullptr; }
+wkeHandle wkeGetFromWindow(wkeWindow window) {
+  return window ? ViewObject::from(window)->asHandle() : nullptr;
+}
 
-wkeWebView wkeGetWebView(wkeHandle handle) { return handle ? ViewObject::from(handle)->asWebView() : nullptr; }
+wkeWebView wkeGetWebView(wkeHandle handle) {
+  return handle ? ViewObject::from(handle)->asWebView() : nullptr;
+}
 
 void wkeSetUserData(wkeWebView view, void* userData) {
   if (view) ViewObject::from(view)->setUserData(userData);
 }
 
-wkeNativeWindow wkeGetHostWindow(wkeWebView view) { return reinterpret_cast<wkeNativeWindow>(webViewOf(view)); }
+wkeNativeWindow wkeGetHostWindow(wkeWebView view) {
+  return reinterpret_cast<wkeNativeWindow>(webViewOf(view));
+}
 
 void wkeLoadURL(wkeWebView view, const char16_t* url) {
   if (auto* web = webViewOf(view)) web->load(QUrl::fromUserInput(textOf(url)));

@@ -30,23 +30,29 @@ std::uintptr_t heldKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifier
 std::optional<unsigned int> buttonMessage(Qt::MouseButton button, unsigned int left, unsigned int right,
                                           unsigned int middle) {
   switch (button) {
-    case Qt::LeftButton: return left;
-    case Qt::RightButton: return right;
-    case Qt::MiddleButton: return middle;
-    default: return std::nullopt;
+    case Qt::LeftButton:
+      return left;
+    case Qt::RightButton:
+      return right;
+    case Qt::MiddleButton:
+      return middle;
+    default:
+      return std::nullopt;
   }
 }
 
 std::optional<unsigned int> mouseMessageCode(const QMouseEvent& mouse) {
   switch (mouse.type()) {
-    case QEvent::MouseMove: return wkeMsgMouseMove;
+    case QEvent::MouseMove:
+      return wkeMsgMouseMove;
     case QEvent::MouseButtonPress:
       return buttonMessage(mouse.button(), wkeMsgLButtonDown, wkeMsgRButtonDown, wkeMsgMButtonDown);
     case QEvent::MouseButtonRelease:
       return buttonMessage(mouse.button(), wkeMsgLButtonUp, wkeMsgRButtonUp, wkeMsgMButtonUp);
     case QEvent::MouseButtonDblClick:
       return buttonMessage(mouse.button(), wkeMsgLButtonDblClk, wkeMsgRButtonDblClk, wkeMsgMButtonDblClk);
-    default: return std::nullopt;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -78,7 +84,8 @@ std::optional<FilterMessage> filterMessageFor(const QEvent& event, QPoint offset
       return FilterMessage{event.type() == QEvent::KeyPress ? unsigned{wkeMsgKeyDown} : unsigned{wkeMsgKeyUp},
                            static_cast<std::uintptr_t>(key.key()), 0};
     }
-    default: return std::nullopt;
+    default:
+      return std::nullopt;
   }
 }
 

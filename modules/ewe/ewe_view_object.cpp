@@ -19,11 +19,13 @@ void ViewObject::watchTree(QObject* object) {
 
 bool ViewObject::passToFilter(QObject* watched, const QEvent& event) const {
   if (!filter_ || !watched->isWidgetType()) return false;
+  // Only input is translated: other events also arrive while the view is being torn down,
+  // when mapping positions through it is no longer safe.
+  if (!filterMessageFor(event, QPoint())) return false;
   auto* widget = static_cast<QWidget*>(watched);
   const auto message = filterMessageFor(event, widget == view_ ? QPoint() : widget->mapTo(view_, QPoint()));
-  if (!message) return false;
-  return filter_(reinterpret_cast<wkeNativeWindow>(view_), message->message, message->wParam, message->lParam) !=
-         0;
+  return filter_(reinterpret_cast<wkeNativeWindow>(view_), message->message, message->wParam,
+                 message->lParam) != 0;
 }
 
 bool ViewObject::eventFilter(QObject* watched, QEvent* event) {

@@ -21,7 +21,9 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-std::string handleText(const void* pointer) { return std::to_string(reinterpret_cast<std::uintptr_t>(pointer)); }
+std::string handleText(const void* pointer) {
+  return std::to_string(reinterpret_cast<std::uintptr_t>(pointer));
+}
 
 // Records the presses it is given, so a test sees whether the filter let one through.
 class PressRecorder : public QWidget {

@@ -51,7 +51,8 @@ class EweSmokeTest : public QObject {
 
   void anHtmlLoadFinishesInsideTheView() {
     QSignalSpy finished(web(), SIGNAL(loadFinished(bool)));
-    view_.loadHtml(zorvqi::utf8ToGbk("<html><head><title>冒烟</title></head><body><p>smoke 文字</p></body></html>"));
+    view_.loadHtml(
+        zorvqi::utf8ToGbk("<html><head><title>冒烟</title></head><body><p>smoke 文字</p></body></html>"));
     QVERIFY(nextLoadSucceeds(finished));
     QTRY_COMPARE(web()->property("title").toString(), QStringLiteral("冒烟"));
   }
@@ -84,7 +85,8 @@ class EweSmokeTest : public QObject {
 
   void theCompanionQrPageFinishesInsideTheView() {
     QSignalSpy finished(web(), SIGNAL(loadFinished(bool)));
-    zorvqi::ui::showInBrowserBox(view_, zorvqi::ui::qrCodePage(service_.baseAddress(), "http%3A%2F%2Fa.example%2F1"));
+    zorvqi::ui::showInBrowserBox(
+        view_, zorvqi::ui::qrCodePage(service_.baseAddress(), "http%3A%2F%2Fa.example%2F1"));
     QVERIFY(nextLoadSucceeds(finished));
     QTRY_COMPARE(web()->property("title").toString(), QStringLiteral("二维码"));
   }

@@ -23,9 +23,9 @@ std::optional<BrowserLibrary> BrowserLibrary::load(const std::string& path) {
       lookUp(handle, "wkeGetFromWindow", library.getFromWindow) &&
       lookUp(handle, "wkeGetWebView", library.getWebView) &&
       lookUp(handle, "wkeSetUserData", library.setUserData) &&
-      lookUp(handle, "wkeGetHostWindow", library.getHostWindow) && lookUp(handle, "wkeLoadURL", library.loadUrl) &&
-      lookUp(handle, "wkeLoadHTML", library.loadHtml) && lookUp(handle, "wkeReload", library.reload) &&
-      lookUp(handle, "wkeExecCommand", library.execCommand) &&
+      lookUp(handle, "wkeGetHostWindow", library.getHostWindow) &&
+      lookUp(handle, "wkeLoadURL", library.loadUrl) && lookUp(handle, "wkeLoadHTML", library.loadHtml) &&
+      lookUp(handle, "wkeReload", library.reload) && lookUp(handle, "wkeExecCommand", library.execCommand) &&
       lookUp(handle, "wkeWindowMessageFilter", library.windowMessageFilter);
   if (!complete) return std::nullopt;
   return library;

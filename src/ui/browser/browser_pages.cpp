@@ -4,7 +4,9 @@
 
 namespace zorvqi::ui {
 
-std::string startupPage(std::string_view serviceBase) { return newsPageAddress(serviceBase, kStartupNewsQuery); }
+std::string startupPage(std::string_view serviceBase) {
+  return newsPageAddress(serviceBase, kStartupNewsQuery);
+}
 
 std::string miniHomePage(std::string_view serviceBase, bool pressed) {
   return pressed ? newsPageAddress(serviceBase, kMiniHomeNewsQuery) : std::string();

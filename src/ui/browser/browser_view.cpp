@@ -73,8 +73,8 @@ void BrowserView::setMessageFilter(MessageFilter filter) {
   library_->windowMessageFilter(webView_, &BrowserView::dispatchMessage);
 }
 
-std::intptr_t BrowserView::dispatchMessage(wkeNativeWindow window, unsigned int message, std::uintptr_t wParam,
-                                           std::intptr_t lParam) {
+std::intptr_t BrowserView::dispatchMessage(wkeNativeWindow window, unsigned int message,
+                                           std::uintptr_t wParam, std::intptr_t lParam) {
   const auto owner = filterOwners().find(window);
   if (owner == filterOwners().end() || !owner->second->filter_) return 0;
   return owner->second->filter_(BrowserMessage{window, message, wParam, lParam});

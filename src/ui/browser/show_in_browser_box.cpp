@@ -4,7 +4,9 @@
 
 namespace zorvqi::ui {
 
-std::string placeholderPageHtml() { return utf8ToGbk("　汐昙监控系统，有新文章及时提醒您。"); }
+std::string placeholderPageHtml() {
+  return utf8ToGbk("　汐昙监控系统，有新文章及时提醒您。");
+}
 
 void showInBrowserBox(BrowserView& view, std::string_view address) {
   if (address.empty()) {

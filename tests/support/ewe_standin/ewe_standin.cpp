@@ -21,24 +21,34 @@ bool& refusingViews() {
   return refusing;
 }
 
-std::string utf8Of(const char16_t* text) { return text ? QString::fromUtf16(text).toStdString() : std::string(); }
+std::string utf8Of(const char16_t* text) {
+  return text ? QString::fromUtf16(text).toStdString() : std::string();
+}
 
-void record(const std::string& line) { journal() += line + "\n"; }
+void record(const std::string& line) {
+  journal() += line + "\n";
+}
 
-std::string numberOf(const void* pointer) { return std::to_string(reinterpret_cast<std::uintptr_t>(pointer)); }
+std::string numberOf(const void* pointer) {
+  return std::to_string(reinterpret_cast<std::uintptr_t>(pointer));
+}
 
 }  // namespace
 
 extern "C" {
 
-const char* eweStandinJournal(void) { return journal().c_str(); }
+const char* eweStandinJournal(void) {
+  return journal().c_str();
+}
 
 void eweStandinReset(void) {
   journal().clear();
   refusingViews() = false;
 }
 
-void eweStandinRefuseViews(int refuse) { refusingViews() = refuse != 0; }
+void eweStandinRefuseViews(int refuse) {
+  refusingViews() = refuse != 0;
+}
 
 wkeWindow wkeCreateWindow(wkeNativeWindow host) {
   record("wkeCreateWindow " + std::to_string(host));
@@ -68,11 +78,17 @@ wkeNativeWindow wkeGetHostWindow(wkeWebView view) {
   return view ? reinterpret_cast<wkeNativeWindow>(ViewObject::from(view)->view()) : 0;
 }
 
-void wkeLoadURL(wkeWebView, const char16_t* url) { record("wkeLoadURL " + utf8Of(url)); }
+void wkeLoadURL(wkeWebView, const char16_t* url) {
+  record("wkeLoadURL " + utf8Of(url));
+}
 
-void wkeLoadHTML(wkeWebView, const char16_t* html) { record("wkeLoadHTML " + utf8Of(html)); }
+void wkeLoadHTML(wkeWebView, const char16_t* html) {
+  record("wkeLoadHTML " + utf8Of(html));
+}
 
-void wkeReload(wkeWebView) { record("wkeReload"); }
+void wkeReload(wkeWebView) {
+  record("wkeReload");
+}
 
 void wkeExecCommand(wkeWebView, const char16_t* command, const char16_t* argument) {
   record("wkeExecCommand " + utf8Of(command) + " " + utf8Of(argument));

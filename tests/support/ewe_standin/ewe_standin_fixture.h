@@ -13,7 +13,9 @@
 
 namespace zorvqi::testing {
 
-inline std::string eweStandinPath() { return ZORVQI_EWE_STANDIN_PATH; }
+inline std::string eweStandinPath() {
+  return ZORVQI_EWE_STANDIN_PATH;
+}
 
 inline std::string installEweStandin(const std::filesystem::path& dir) {
   const std::filesystem::path target = dir / "ewe.dll";
