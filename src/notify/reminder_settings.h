@@ -1,0 +1,79 @@
+// The reminder settings: channel switches, keyword lists, the store and notify conditions.
+//
+// Contract: `readReminderSettings` builds a complete record from the settings file (every
+// rule of the load sequence: the upgrade of an older six-character "提醒方式", the mail switch
+// forced off without recipient or sender, the two conditions, the keyword texts and lists,
+// the mail domain from the preset table). `loadReminderSettings` reads it and swaps it in as
+// the process-wide record; `currentReminderSettings` hands out the record in force. A record
+// is never changed once published, so a worker holding one is never disturbed by a reload;
+// workers take the current record for each article, so a save during a round applies to the
+// articles handled after it.
+// Thread safety: `currentReminderSettings` may be called from any thread; loading and saving
+// happen on the UI thread (or the headless program's main thread).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zorvqi {
+
+class SettingsFile;
+
+struct ReminderSettings {
+  bool groupChat = false;
+  bool post = false;
+  bool sound = false;
+  bool mail = false;
+  bool popup = false;
+  bool wechat = false;
+
+  std::string postAddress;
+  std::string wechatKey;
+  std::string pushAddress;
+
+  std::string recipient;
+  std::string senderAccount;
+  std::string senderPassword;
+  std::string mailSubject;
+  int serverIndex = 0;
+  std::string mailDomain;
+
+  bool keepPopup = false;
+  int computerCondition = 0;  // 0 no computer channel, 1 every stored article, 2 key articles only
+  int phoneCondition = 0;     // the same for the phone channels
+
+  std::string keyKeywordText;
+  std::string excludeKeywordText;
+  std::vector<std::string> keyKeywords;
+  std::vector<std::string> excludeKeywords;
+  int storeCondition = 0;  // 0 store every new article, 1 key articles only
+};
+
+// The native identities of the three controls the load writes under "hd_ks", "hd_pl" and
+// "hd_zt"; the headless program has none and writes nothing.
+struct ControlHandles {
+  std::string runButton;
+  std::string intervalBox;
+  std::string statusBox;
+};
+
+// `previous` supplies the mail domain kept when the server index names no preset.
+ReminderSettings readReminderSettings(const SettingsFile& settings, const ReminderSettings& previous);
+
+void loadReminderSettings(SettingsFile& settings, const ControlHandles* handles = nullptr);
+std::shared_ptr<const ReminderSettings> currentReminderSettings();
+void publishReminderSettings(ReminderSettings settings);
+
+// The six switches from a "提醒方式" value, after the upgrade of the older form. A value
+// that is still shorter than seven characters switches every channel off.
+struct ChannelSwitches {
+  bool groupChat = false, post = false, sound = false, mail = false, popup = false, wechat = false;
+  bool operator==(const ChannelSwitches&) const = default;
+};
+ChannelSwitches readChannelSwitches(const std::string& stored);
+
+// The address of the WeChat push service for a key: its path is "/" + key + ".send".
+std::string pushAddressFor(const std::string& wechatKey);
+
+}  // namespace zorvqi
