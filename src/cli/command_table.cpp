@@ -5,6 +5,7 @@ namespace zorvqi::cli {
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
+      {"decode", "decode MODE TEXT", runDecodeCommand},
   };
   return table;
 }

@@ -4,4 +4,7 @@
 #include "cli/command.h"
 
 namespace zorvqi::cli {
+
+int runDecodeCommand(const Args& args);
+
 }  // namespace zorvqi::cli
