@@ -6,5 +6,7 @@
 namespace zorvqi::cli {
 
 int runDecodeCommand(const Args& args);
+int runNormaliseCommand(const Args& args);
+int runExtractCommand(const Args& args);
 
 }  // namespace zorvqi::cli
