@@ -1,0 +1,181 @@
+#include "fetch/wininet_client.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "base/cancel_flag.h"
+#include "support/page_server.h"
+#include "support/raw_http_recorder.h"
+
+namespace zorvqi {
+namespace {
+
+using testing::headerLines;
+using testing::okResponse;
+using testing::PageServer;
+using testing::RawHttpRecorder;
+using testing::requestBody;
+using testing::requestLine;
+using Lines = std::vector<std::string>;
+
+constexpr const char* kDefaultUserAgent = "User-Agent: Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
+
+struct Exchange {
+  std::string body;
+  std::string raw;
+  std::string url;
+};
+
+Exchange exchange(PageRequest request, const std::string& response = okResponse("page")) {
+  RawHttpRecorder server(response);
+  request.url = server.url("/list");
+  Exchange result{winInetFetch(request), "", request.url};
+  const auto requests = server.requests();
+  if (requests.size() == 1) result.raw = requests[0];
+  return result;
+}
+
+Lines afterHost(const std::string& raw) {
+  Lines lines = headerLines(raw);
+  if (!lines.empty()) lines.erase(lines.begin());
+  return lines;
+}
+
+TEST(WinInetFetch, SendsTheAgentAndTheCompletedHeaderText) {
+  PageRequest request;
+  request.headerText = "user-agent: X\r\nx-requested-with: y";
+  const Exchange sent = exchange(request);
+  EXPECT_EQ(sent.body, "page");
+  EXPECT_EQ(requestLine(sent.raw), "GET /list HTTP/1.1");
+  EXPECT_EQ(afterHost(sent.raw), (Lines{"User-Agent: X", "X-Requested-With: y", "Accept: */*",
+                                        "Referer: " + sent.url, "Accept-Language: zh-cn"}));
+}
+
+TEST(WinInetFetch, EmptyHeaderTextGetsTheDefaultAgentAndNoCookie) {
+  const Exchange sent = exchange({});
+  EXPECT_EQ(afterHost(sent.raw),
+            (Lines{kDefaultUserAgent, "Accept: */*", "Referer: " + sent.url, "Accept-Language: zh-cn"}));
+}
+
+TEST(WinInetFetch, BothCookieFormsBecomeOneCookieLine) {
+  for (const char* cookie : {"Cookie: a=1", "a=1"}) {
+    PageRequest request;
+    request.cookie = cookie;
+    const Lines lines = afterHost(exchange(request).raw);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "Cookie: a=1") << cookie;
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.rfind("Cookie", 0) == 0; }),
+              1);
+  }
+}
+
+TEST(WinInetFetch, GetNeverCarriesABody) {
+  PageRequest request;
+  request.postData = "a=1";
+  const Exchange sent = exchange(request);
+  EXPECT_EQ(requestLine(sent.raw), "GET /list HTTP/1.1");
+  EXPECT_EQ(requestBody(sent.raw), "");
+  for (const std::string& line : headerLines(sent.raw)) EXPECT_NE(line.rfind("Content-", 0), 0u) << line;
+}
+
+TEST(WinInetFetch, PostSendsTheDataAsAForm) {
+  PageRequest request;
+  request.postSwitch = 1;
+  request.postData = "q=中文";
+  const Exchange sent = exchange(request);
+  EXPECT_EQ(requestLine(sent.raw), "POST /list HTTP/1.1");
+  EXPECT_EQ(requestBody(sent.raw), "q=中文");
+  const Lines lines = headerLines(sent.raw);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Content-Type: application/x-www-form-urlencoded"),
+            lines.end());
+}
+
+TEST(WinInetFetch, UrlWithoutSchemeIsFetchedOverHttp) {
+  RawHttpRecorder server;
+  PageRequest request;
+  request.url = server.url("/List?Page=2").substr(std::string("http://").size());
+  EXPECT_EQ(winInetFetch(request), "ok");
+  ASSERT_EQ(server.requests().size(), 1u);
+  EXPECT_EQ(requestLine(server.requests()[0]), "GET /List?Page=2 HTTP/1.1");
+}
+
+TEST(WinInetFetch, ErrorStatusBodyIsReturned) {
+  EXPECT_EQ(exchange({}, "HTTP/1.1 500 Oops\r\nContent-Length: 4\r\nConnection: close\r\n\r\noops").body,
+            "oops");
+}
+
+TEST(WinInetFetch, BodyCutShortByTheServerIsKept) {
+  EXPECT_EQ(exchange({}, "HTTP/1.1 200 OK\r\nContent-Length: 100\r\nConnection: close\r\n\r\npartial").body,
+            "partial");
+}
+
+TEST(WinInetFetch, FollowsRedirectsAndAcceptsASelfSignedCertificate) {
+  PageServer secure(PageServer::Scheme::HttpsSelfSigned);
+  secure.serve("/list", "secure page");
+  secure.redirect("/old", "/list");
+  PageRequest request;
+  request.url = secure.url("/old");
+  request.cookie = "s=1";
+  EXPECT_EQ(winInetFetch(request), "secure page");
+  ASSERT_EQ(secure.requests().size(), 2u);
+  EXPECT_EQ(secure.requests()[1].header("Cookie"), "s=1");
+}
+
+TEST(WinInetFetch, RedirectToAnotherSiteKeepsTheCookieBehind) {
+  PageServer secure(PageServer::Scheme::HttpsSelfSigned);
+  secure.serve("/list", "secure page");
+  PageServer plain;
+  plain.redirect("/old", secure.url("/list"));
+  PageRequest request;
+  request.url = plain.url("/old");
+  request.cookie = "s=1";
+  EXPECT_EQ(winInetFetch(request), "secure page");
+  ASSERT_EQ(secure.requests().size(), 1u);
+  EXPECT_FALSE(secure.requests()[0].hasHeader("Cookie"));
+}
+
+TEST(WinInetFetch, SilentServerEndsAtTheIdleLimit) {
+  RawHttpRecorder server("", RawHttpRecorder::Mode::Silent);
+  PageRequest request;
+  request.url = server.url("/list");
+  FetchLimits limits;
+  limits.idleTimeout = std::chrono::milliseconds(300);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(winInetFetch(request, limits), "");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST(WinInetFetch, LongBodyIsCutAtTheCap) {
+  const std::string body(100000, 'b');
+  RawHttpRecorder server(okResponse(body));
+  PageRequest request;
+  request.url = server.url("/list");
+  FetchLimits limits;
+  limits.maxBodyBytes = 5000;
+  EXPECT_EQ(winInetFetch(request, limits), body.substr(0, 5000));
+}
+
+TEST(WinInetFetch, CancelledTransferGivesNothing) {
+  RawHttpRecorder server("", RawHttpRecorder::Mode::Silent);
+  CancelFlag flag;
+  std::string body = "unset";
+  std::thread worker([&] {
+    ScopedThreadCancelFlag scoped(&flag);
+    PageRequest request;
+    request.url = server.url("/list");
+    body = winInetFetch(request);
+  });
+  while (server.requests().empty()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  const auto cancelledAt = std::chrono::steady_clock::now();
+  flag.cancel();
+  worker.join();
+  EXPECT_EQ(body, "");
+  EXPECT_LT(std::chrono::steady_clock::now() - cancelledAt, std::chrono::milliseconds(1500));
+}
+
+}  // namespace
+}  // namespace zorvqi
