@@ -9,5 +9,7 @@ int runDecodeCommand(const Args& args);
 int runPlansCommand(const Args& args);
 int runSqlCommand(const Args& args);
 int runArticlesCommand(const Args& args);
+int runNormaliseCommand(const Args& args);
+int runExtractCommand(const Args& args);
 
 }  // namespace zorvqi::cli
