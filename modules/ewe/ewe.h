@@ -33,7 +33,8 @@ typedef struct wkeViewObject* wkeWebView;
 
 // Message codes given to the filter. lParam holds the mouse position in the view (x in the
 // low 16 bits, y in the next 16, both signed); wParam the buttons and modifiers held
-// (wkeMkLButton ...) for mouse messages, the Qt key code for key messages.
+// (wkeMkLButton ...) for mouse messages, with the wheel's delta in the high 16 bits for
+// wkeMsgMouseWheel, and the Qt key code for key messages.
 enum {
   wkeMsgKeyDown = 0x100,
   wkeMsgKeyUp = 0x101,

@@ -92,6 +92,13 @@ class BrowserViewTest : public QObject {
     QCOMPARE(journal(), Lines{});
   }
 
+  void createRefusesANullHost() {
+    BrowserView view;
+    QVERIFY(!view.create(nullptr));
+    QCOMPARE(journal(), Lines{});
+    QVERIFY(view.create(host_.get()));
+  }
+
   void createFailsWhenTheLibraryGivesNoView() {
     journal_->refuseViews(true);
     BrowserView view;

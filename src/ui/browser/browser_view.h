@@ -4,11 +4,11 @@
 // as a child of `host` with wkeCreateWindow, wkeGetFromWindow, wkeGetWebView, wkeSetUserData,
 // places the view's window (wkeGetHostWindow) over the host's client area and shows it. It
 // returns whether a web view was obtained, and false without any call when one already
-// exists; a view exists at most once per BrowserView. The load, reload, command and filter
-// operations each make their one library call, with GBK text turned into UTF-16; before a
-// view exists, or once its host window is gone, they do nothing. The message filter gets
-// every message the library reports for the view; its result goes back to the library
-// (0 leaves the message to the view).
+// exists or `host` is null; a view exists at most once per BrowserView. The load, reload,
+// command and filter operations each make their one library call, with GBK text turned into
+// UTF-16; before a view exists, or once its host window is gone, they do nothing. The
+// message filter gets every message the library reports for the view; its result goes back
+// to the library (0 leaves the message to the view).
 // Thread safety: UI thread only.
 #pragma once
 
