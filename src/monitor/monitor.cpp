@@ -77,23 +77,24 @@ void Monitor::fetchAllNow() {
   startThread(std::make_shared<CancelFlag>(), [this, selection] { runRounds(selection, 0, false); });
 }
 
-void Monitor::runRounds(Selection selection, int intervalSeconds, bool repeat) {
+bool Monitor::runRounds(Selection selection, int intervalSeconds, bool repeat) {
   const std::vector<int> planIds = selectPlans(selection_.planNodes(), selection);
   if (planIds.empty()) {
     dialogs_.inform("请至少勾选一个要监控的网站方案");
-    return;
+    return false;
   }
   do {
-    if (!runRound(planIds)) return;
+    if (!runRound(planIds)) return true;
     if (repeat) {
       const WaitResult paused =
           pauseFor(std::chrono::milliseconds(static_cast<long long>(intervalSeconds) * 1000));
-      if (paused != WaitResult::TimedOut) return;
+      if (paused != WaitResult::TimedOut) return true;
       view_.setStatus("");
     }
     threadPump().waitUntil(nullptr, SteadyClock::now());
     view_.trimArticles(limits_.articleListLimit);
   } while (repeat);
+  return true;
 }
 
 bool Monitor::runRound(const std::vector<int>& planIds) {
