@@ -9,16 +9,13 @@ const std::vector<Command>& commands() {
       {"plans", "plans", runPlansCommand},
       {"sql", "sql [FILE]", runSqlCommand},
       {"articles", "articles [--page N] [--search KW] [--favourites] [--plan ID]", runArticlesCommand},
-<<<<<<< HEAD
       {"round", "round [--all]", runRoundCommand},
       {"watch", "watch [--interval S]", runWatchCommand},
       {"fetch",
        "fetch [--gbk] [--gzip] [--header LINE]... [--cookie C] [--post DATA] [--start M] [--end M] URL",
        runFetchCommand},
-=======
       {"normalise", "normalise [--utf8] [FILE]", runNormaliseCommand},
       {"extract", "extract --rule PATTERN [--start M] [--end M] [--gbk] [FILE]", runExtractCommand},
->>>>>>> main
   };
   return table;
 }

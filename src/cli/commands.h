@@ -9,13 +9,10 @@ int runDecodeCommand(const Args& args);
 int runPlansCommand(const Args& args);
 int runSqlCommand(const Args& args);
 int runArticlesCommand(const Args& args);
-<<<<<<< HEAD
 int runRoundCommand(const Args& args);
 int runWatchCommand(const Args& args);
 int runFetchCommand(const Args& args);
-=======
 int runNormaliseCommand(const Args& args);
 int runExtractCommand(const Args& args);
->>>>>>> main
 
 }  // namespace zorvqi::cli
