@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zorvqi::cli {
@@ -21,6 +22,8 @@ struct Command {
 };
 
 const std::vector<Command>& commands();
+// The entry of the table with that name; the name must be in the table.
+const Command& commandNamed(std::string_view name);
 
 constexpr int kExitDone = 0;
 constexpr int kExitFailed = 1;

@@ -9,6 +9,11 @@ const std::vector<Command>& commands() {
       {"fetch",
        "fetch [--gbk] [--gzip] [--header LINE]... [--cookie C] [--post DATA] [--start M] [--end M] URL",
        runFetchCommand},
+      {"plans", "plans", runPlansCommand},
+      {"sql", "sql [FILE]", runSqlCommand},
+      {"articles", "articles [--page N] [--search KW] [--favourites] [--plan ID]", runArticlesCommand},
+      {"normalise", "normalise [--utf8] [FILE]", runNormaliseCommand},
+      {"extract", "extract --rule PATTERN [--start M] [--end M] [--gbk] [FILE]", runExtractCommand},
   };
   return table;
 }

@@ -7,5 +7,10 @@ namespace zorvqi::cli {
 
 int runDecodeCommand(const Args& args);
 int runFetchCommand(const Args& args);
+int runPlansCommand(const Args& args);
+int runSqlCommand(const Args& args);
+int runArticlesCommand(const Args& args);
+int runNormaliseCommand(const Args& args);
+int runExtractCommand(const Args& args);
 
 }  // namespace zorvqi::cli

@@ -1,5 +1,6 @@
 // zorvqi-cli: the monitor and its tools without a desktop.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -15,6 +16,13 @@ void printProgramUsage(std::FILE* out) {
 }
 
 }  // namespace
+
+const Command& commandNamed(std::string_view name) {
+  for (const Command& command : commands()) {
+    if (name == command.name) return command;
+  }
+  std::abort();
+}
 
 int printUsage(const Command& command, bool asHelp) {
   std::fprintf(asHelp ? stdout : stderr, "usage: zorvqi-cli %s\n", command.usage);
@@ -57,4 +65,6 @@ int runMain(int argc, char** argv) {
 
 }  // namespace zorvqi::cli
 
-int main(int argc, char** argv) { return zorvqi::cli::runMain(argc, argv); }
+int main(int argc, char** argv) {
+  return zorvqi::cli::runMain(argc, argv);
+}

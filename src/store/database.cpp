@@ -119,9 +119,11 @@ TextTable Database::queryTable(std::string_view sql, const std::vector<SqlValue>
   TextTable table;
   StoreLockHold hold(lock_);
   if (!hold.held() || !usable() || !prepare(sql, values)) return table;
+  // The column count is read after the first step: a schema changed by another connection
+  // re-prepares the statement there.
+  int stepped = sqlite3_step(statement_);
   table.columnCount = sqlite3_column_count(statement_);
-  int stepped;
-  while ((stepped = sqlite3_step(statement_)) == SQLITE_ROW) {
+  for (; stepped == SQLITE_ROW; stepped = sqlite3_step(statement_)) {
     std::vector<std::string>& row = table.rows.emplace_back();
     row.reserve(static_cast<std::size_t>(table.columnCount));
     for (int column = 0; column < table.columnCount; ++column) row.push_back(columnText(statement_, column));

@@ -150,5 +150,18 @@ TEST_F(StoreTest, ManyThreadsShareTheStoreWithoutLostOrTornResults) {
   EXPECT_EQ(scalar("select count(*) from info"), std::to_string(kThreads * kEach));
 }
 
+// The desktop and the headless program share one file; a schema change by one must show in
+// the other's next query, rows or not.
+TEST_F(StoreTest, AQuerySeesColumnsAddedByAnotherConnection) {
+  openWith(testing::olderSchema());
+  ASSERT_EQ(db.queryTable("select * from rule").columnCount, 20);
+  Database other;
+  ASSERT_TRUE(other.openStore(dbPath()));
+  ASSERT_TRUE(other.runStatement("ALTER TABLE rule ADD postinfo text;"));
+  EXPECT_EQ(db.queryTable("select * from rule").columnCount, 21);
+  ASSERT_TRUE(other.runStatement("insert into rule(name) values('a')"));
+  EXPECT_EQ(db.queryTable("select * from rule").columnCount, 21);
+}
+
 }  // namespace
 }  // namespace zorvqi

@@ -1,0 +1,85 @@
+// ewe.dll on Qt WebEngine: the exported wke* functions of ewe.h.
+#include <QString>
+#include <QUrl>
+#include <QWebEngineView>
+
+#include "ewe.h"
+#include "ewe_view_object.h"
+
+namespace {
+
+using ewe::ViewObject;
+
+QString textOf(const char16_t* text) {
+  return text ? QString::fromUtf16(text) : QString();
+}
+
+QWebEngineView* webViewOf(wkeWebView view) {
+  return view ? static_cast<QWebEngineView*>(ViewObject::from(view)->view()) : nullptr;
+}
+
+struct EditCommand {
+  const char16_t* name;
+  QWebEnginePage::WebAction action;
+};
+
+constexpr EditCommand kEditCommands[] = {
+    {u"Copy", QWebEnginePage::Copy},   {u"Cut", QWebEnginePage::Cut},
+    {u"Paste", QWebEnginePage::Paste}, {u"SelectAll", QWebEnginePage::SelectAll},
+    {u"Undo", QWebEnginePage::Undo},   {u"Redo", QWebEnginePage::Redo},
+};
+
+}  // namespace
+
+extern "C" {
+
+wkeWindow wkeCreateWindow(wkeNativeWindow host) {
+  auto* hostWidget = reinterpret_cast<QWidget*>(host);
+  auto* web = new QWebEngineView(hostWidget);
+  // Right clicks belong to the program's own menu, which it pops up from the message filter.
+  web->setContextMenuPolicy(Qt::NoContextMenu);
+  return (new ViewObject(hostWidget, web))->asWindow();
+}
+
+wkeHandle wkeGetFromWindow(wkeWindow window) {
+  return window ? ViewObject::from(window)->asHandle() : nullptr;
+}
+
+wkeWebView wkeGetWebView(wkeHandle handle) {
+  return handle ? ViewObject::from(handle)->asWebView() : nullptr;
+}
+
+void wkeSetUserData(wkeWebView view, void* userData) {
+  if (view) ViewObject::from(view)->setUserData(userData);
+}
+
+wkeNativeWindow wkeGetHostWindow(wkeWebView view) {
+  return reinterpret_cast<wkeNativeWindow>(webViewOf(view));
+}
+
+void wkeLoadURL(wkeWebView view, const char16_t* url) {
+  if (auto* web = webViewOf(view)) web->load(QUrl::fromUserInput(textOf(url)));
+}
+
+void wkeLoadHTML(wkeWebView view, const char16_t* html) {
+  if (auto* web = webViewOf(view)) web->setHtml(textOf(html));
+}
+
+void wkeReload(wkeWebView view) {
+  if (auto* web = webViewOf(view)) web->reload();
+}
+
+void wkeExecCommand(wkeWebView view, const char16_t* command, const char16_t*) {
+  auto* web = webViewOf(view);
+  if (!web) return;
+  const QString name = textOf(command);
+  for (const EditCommand& known : kEditCommands) {
+    if (name == QString::fromUtf16(known.name)) web->triggerPageAction(known.action);
+  }
+}
+
+void wkeWindowMessageFilter(wkeWebView view, wkeMessageFilter filter) {
+  if (view) ViewObject::from(view)->setFilter(filter);
+}
+
+}  // extern "C"

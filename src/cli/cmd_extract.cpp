@@ -1,0 +1,100 @@
+// extract --rule PATTERN [--start M] [--end M] [--gbk] [FILE]: a rule tried on a saved page
+// the way a plan's worker runs it on a fetched one.
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "cli/cli_io.h"
+#include "cli/commands.h"
+#include "extract/caller_steps.h"
+#include "extract/find_matches.h"
+#include "extract/normalise_source.h"
+#include "extract/rule_syntax.h"
+#include "text/page_text.h"
+
+namespace zorvqi::cli {
+namespace {
+
+constexpr std::string_view kNoMatchMessage = "匹配结果为0,请检查匹配规则!";
+
+const Command& extractCommand() {
+  const auto& table = commands();
+  return *std::find_if(table.begin(), table.end(),
+                       [](const Command& command) { return std::string_view(command.name) == "extract"; });
+}
+
+struct ExtractArgs {
+  std::optional<std::string> rule;  // GBK, in placeholder form
+  std::string startMarker;          // GBK
+  std::string endMarker;            // GBK
+  bool gbk = false;
+  std::string file;
+};
+
+bool takeValue(const Args& args, std::size_t& i, std::string& value) {
+  if (i + 1 >= args.size()) return false;
+  value = argToGbk(args[++i]);
+  return true;
+}
+
+std::optional<ExtractArgs> parseExtractArgs(const Args& args) {
+  ExtractArgs parsed;
+  bool haveFile = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    std::string value;
+    if (arg == "--rule") {
+      if (!takeValue(args, i, value)) return std::nullopt;
+      parsed.rule = value;
+    } else if (arg == "--start") {
+      if (!takeValue(args, i, parsed.startMarker)) return std::nullopt;
+    } else if (arg == "--end") {
+      if (!takeValue(args, i, parsed.endMarker)) return std::nullopt;
+    } else if (arg == "--gbk") {
+      parsed.gbk = true;
+    } else if ((arg.size() > 1 && arg[0] == '-' && arg != "-") || haveFile) {
+      return std::nullopt;
+    } else {
+      parsed.file = arg;
+      haveFile = true;
+    }
+  }
+  if (!parsed.rule) return std::nullopt;
+  return parsed;
+}
+
+// The page as the fetch hands it over: GBK text, normalised, empty when a lone start marker
+// is missing.
+std::string fetchedSource(const std::string& bytes, const ExtractArgs& args) {
+  std::string source = normaliseSource(bytesToPageText(bytes, args.gbk));
+  if (sourceLacksStartMarker(source, args.startMarker, args.endMarker)) source.clear();
+  return source;
+}
+
+}  // namespace
+
+int runExtractCommand(const Args& args) {
+  if (wantsHelp(args)) return printUsage(extractCommand(), true);
+  const std::optional<ExtractArgs> parsed = parseExtractArgs(args);
+  if (!parsed) return printUsage(extractCommand(), false);
+  const std::optional<std::string> input = readInput(parsed->file);
+  if (!input) {
+    printError(argToGbk("zorvqi-cli: cannot read " + parsed->file));
+    return kExitFailed;
+  }
+  const Region region = regionToMatch(ExtractCaller::PlanWorker, fetchedSource(*input, *parsed),
+                                      parsed->startMarker, parsed->endMarker);
+  if (region.status != RegionStatus::Ready) {
+    printError(failureMessage(ExtractCaller::PlanWorker, region.status));
+    return kExitFailed;
+  }
+  const std::vector<Match> matches = findMatches(toExpression(*parsed->rule), region.text);
+  if (matches.empty()) {
+    printError(kNoMatchMessage);
+    return kExitFailed;
+  }
+  for (const Match& match : matches) printRow(match.fields);
+  return kExitDone;
+}
+
+}  // namespace zorvqi::cli
