@@ -6,6 +6,9 @@ namespace zorvqi::cli {
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
       {"decode", "decode MODE TEXT", runDecodeCommand},
+      {"fetch",
+       "fetch [--gbk] [--gzip] [--header LINE]... [--cookie C] [--post DATA] [--start M] [--end M] URL",
+       runFetchCommand},
       {"plans", "plans", runPlansCommand},
       {"sql", "sql [FILE]", runSqlCommand},
       {"articles", "articles [--page N] [--search KW] [--favourites] [--plan ID]", runArticlesCommand},

@@ -6,6 +6,7 @@
 namespace zorvqi::cli {
 
 int runDecodeCommand(const Args& args);
+int runFetchCommand(const Args& args);
 int runPlansCommand(const Args& args);
 int runSqlCommand(const Args& args);
 int runArticlesCommand(const Args& args);

@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "text/gbk_string.h"
@@ -39,7 +40,17 @@ void sendAll(int fd, std::string_view bytes) {
 }  // namespace
 
 RawHttpRecorder::RawHttpRecorder(std::string response, Mode mode)
-    : response_(std::move(response)), mode_(mode) {
+    : responses_{std::move(response)}, mode_(mode) {
+  start();
+}
+
+RawHttpRecorder::RawHttpRecorder(std::vector<std::string> responses)
+    : responses_(std::move(responses)), mode_(Mode::Answer) {
+  if (responses_.empty()) responses_.push_back(okResponse("ok"));
+  start();
+}
+
+void RawHttpRecorder::start() {
   listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in address{};
   address.sin_family = AF_INET;
@@ -105,8 +116,10 @@ void RawHttpRecorder::handle(int connection) {
       wanted = headEnd + kHeadEnd.size() + contentLength(received.substr(0, headEnd));
     }
   }
+  std::string response;
   {
     std::lock_guard<std::mutex> lock(mutex_);
+    response = responses_[std::min(requests_.size(), responses_.size() - 1)];
     requests_.push_back(received);
   }
   if (mode_ == Mode::Silent) {
@@ -114,13 +127,13 @@ void RawHttpRecorder::handle(int connection) {
     return;
   }
   if (mode_ == Mode::Trickle) {
-    for (std::size_t i = 0; i < response_.size() && !stopping_; ++i) {
-      sendAll(connection, std::string_view(response_).substr(i, 1));
+    for (std::size_t i = 0; i < response.size() && !stopping_; ++i) {
+      sendAll(connection, std::string_view(response).substr(i, 1));
       ::poll(nullptr, 0, kTrickleMs);
     }
     return;
   }
-  sendAll(connection, response_);
+  sendAll(connection, response);
 }
 
 std::string requestLine(std::string_view raw) {

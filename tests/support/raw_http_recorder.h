@@ -3,7 +3,7 @@
 //
 // Contract: listens on 127.0.0.1 on a free port from construction to destruction and serves
 // one connection at a time. A request is its head up to the blank line plus as many body
-// bytes as its Content-Length says. In `Answer` mode each request gets the canned response
+// bytes as its Content-Length says. In `Answer` mode each request gets its canned response
 // and the connection is closed; in `Silent` mode the connection is held open without a word
 // until the recorder goes; in `Trickle` mode the response goes out a byte every 50 ms. Thread safety: all
 // members may be called from the test's thread while the server thread runs.
@@ -27,6 +27,8 @@ class RawHttpRecorder {
   enum class Mode { Answer, Silent, Trickle };
 
   explicit RawHttpRecorder(std::string response = okResponse("ok"), Mode mode = Mode::Answer);
+  // The n-th request gets the n-th response; the last one answers every later request.
+  explicit RawHttpRecorder(std::vector<std::string> responses);
   ~RawHttpRecorder();
   RawHttpRecorder(const RawHttpRecorder&) = delete;
   RawHttpRecorder& operator=(const RawHttpRecorder&) = delete;
@@ -37,11 +39,12 @@ class RawHttpRecorder {
   std::vector<std::string> requests() const;
 
  private:
+  void start();
   void serve();
   void handle(int connection);
   bool waitReadable(int fd) const;
 
-  std::string response_;
+  std::vector<std::string> responses_;
   Mode mode_;
   int listener_ = -1;
   int port_ = 0;

@@ -1,0 +1,141 @@
+#include "fetch/fetch_page.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "base/program_dir.h"
+#include "support/gzip_bytes.h"
+#include "support/raw_http_recorder.h"
+#include "support/temp_dir.h"
+
+namespace zorvqi {
+namespace {
+
+using testing::gzipBytes;
+using testing::headerLines;
+using testing::okResponse;
+using testing::RawHttpRecorder;
+
+std::string utf8(const char8_t* text) {
+  return reinterpret_cast<const char*>(text);
+}
+
+// The first stack always sends a Cookie line; the second only for a cookie text.
+bool sentByFirstStack(const std::string& raw) {
+  const auto lines = headerLines(raw);
+  return std::find(lines.begin(), lines.end(), "Cookie:") != lines.end();
+}
+
+class FetchPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override { setProgramDir(ZORVQI_BIN_DIR); }
+  void TearDown() override { setProgramDir(ZORVQI_BIN_DIR); }
+
+  static PageRequest requestFor(const RawHttpRecorder& server) {
+    PageRequest request;
+    request.url = server.url("/list");
+    return request;
+  }
+};
+
+TEST_F(FetchPageTest, GbkPageIsNormalised) {
+  RawHttpRecorder server(okResponse("<li>\r\n  标题&lt;a&gt;</li>\t<p class='x'>"));
+  PageRequest request = requestFor(server);
+  request.gbkSwitch = 1;
+  EXPECT_EQ(fetchPage(request), "<li> 标题<a></li> <p class=x>");
+  EXPECT_EQ(server.requests().size(), 1u);
+}
+
+TEST_F(FetchPageTest, Utf8PageBecomesGbk) {
+  RawHttpRecorder server(okResponse(utf8(u8"<b>新文章 😀</b>")));
+  EXPECT_EQ(fetchPage(requestFor(server)), "<b>新文章 ?</b>");
+}
+
+TEST_F(FetchPageTest, GzipSwitchDecidesWhetherTheBodyIsDecompressed) {
+  const std::string page = "<ul>" + std::string(20000, ' ') + "压缩页</ul>";
+  RawHttpRecorder server(okResponse(gzipBytes(page), "Content-Encoding: gzip\r\n"));
+  PageRequest request = requestFor(server);
+  request.gbkSwitch = 1;
+  request.gzipSwitch = 1;
+  EXPECT_EQ(fetchPage(request), "<ul> 压缩页</ul>");
+  request.gzipSwitch = 0;
+  // Taken as GBK text, the stream ends at the zero byte after its magic and method.
+  EXPECT_EQ(fetchPage(request), "\x1f\x8b\x08");
+}
+
+TEST_F(FetchPageTest, GzipWithoutTheModuleGivesNothingFromEitherStack) {
+  testing::TempDir empty;
+  setProgramDir(empty.path().string());
+  RawHttpRecorder server(okResponse(gzipBytes("page")));
+  PageRequest request = requestFor(server);
+  request.gzipSwitch = 1;
+  EXPECT_EQ(fetchPage(request), "");
+  EXPECT_EQ(server.requests().size(), 2u);
+}
+
+TEST_F(FetchPageTest, MissingStartMarkerSendsTheRequestThroughTheSecondStack) {
+  RawHttpRecorder server({okResponse("maintenance"), okResponse("<div id=list>a</div>")});
+  PageRequest request = requestFor(server);
+  request.startMarker = "<div id=list>";
+  EXPECT_EQ(fetchPage(request), "<div id=list>a</div>");
+  const auto requests = server.requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_TRUE(sentByFirstStack(requests[0]));
+  EXPECT_FALSE(sentByFirstStack(requests[1]));
+}
+
+TEST_F(FetchPageTest, MarkerMissingOnBothStacksGivesNothing) {
+  RawHttpRecorder server(okResponse("maintenance"));
+  PageRequest request = requestFor(server);
+  request.startMarker = "<div id=list>";
+  EXPECT_EQ(fetchPage(request), "");
+  EXPECT_EQ(server.requests().size(), 2u);
+}
+
+TEST_F(FetchPageTest, MarkerIsLookedForInTheNormalisedText) {
+  RawHttpRecorder server(okResponse("<div  class='list'>x</div>"));
+  PageRequest request = requestFor(server);
+  request.startMarker = "<div class=list>";
+  EXPECT_EQ(fetchPage(request), "<div class=list>x</div>");
+  EXPECT_EQ(server.requests().size(), 1u);
+}
+
+TEST_F(FetchPageTest, WithBothMarkersThePageIsNotChecked) {
+  RawHttpRecorder server(okResponse("no markers here"));
+  PageRequest request = requestFor(server);
+  request.startMarker = "<ul>";
+  request.endMarker = "</ul>";
+  EXPECT_EQ(fetchPage(request), "no markers here");
+  EXPECT_EQ(server.requests().size(), 1u);
+}
+
+TEST_F(FetchPageTest, EmptyBodyFromTheFirstStackIsFetchedAgain) {
+  RawHttpRecorder server({okResponse(""), okResponse("second")});
+  EXPECT_EQ(fetchPage(requestFor(server)), "second");
+  EXPECT_EQ(server.requests().size(), 2u);
+}
+
+TEST_F(FetchPageTest, UrlWithoutSchemeReachesTheSecondStack) {
+  RawHttpRecorder server(okResponse("page"));
+  PageRequest request = requestFor(server);
+  request.url = request.url.substr(std::string("http://").size());
+  EXPECT_EQ(fetchPage(request), "page");
+  const auto requests = server.requests();
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_FALSE(sentByFirstStack(requests[0]));
+}
+
+TEST_F(FetchPageTest, NothingReachableGivesNothing) {
+  int port = 0;
+  {
+    RawHttpRecorder gone;
+    port = gone.port();
+  }
+  PageRequest request;
+  request.url = "http://127.0.0.1:" + std::to_string(port) + "/list";
+  EXPECT_EQ(fetchPage(request), "");
+}
+
+}  // namespace
+}  // namespace zorvqi
