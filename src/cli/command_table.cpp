@@ -6,16 +6,16 @@ namespace zorvqi::cli {
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
       {"decode", "decode MODE TEXT", runDecodeCommand},
-      {"plans", "plans", runPlansCommand},
-      {"sql", "sql [FILE]", runSqlCommand},
-      {"articles", "articles [--page N] [--search KW] [--favourites] [--plan ID]", runArticlesCommand},
-      {"round", "round [--all]", runRoundCommand},
-      {"watch", "watch [--interval S]", runWatchCommand},
+      {"normalise", "normalise [--utf8] [FILE]", runNormaliseCommand},
+      {"extract", "extract --rule PATTERN [--start M] [--end M] [--gbk] [FILE]", runExtractCommand},
       {"fetch",
        "fetch [--gbk] [--gzip] [--header LINE]... [--cookie C] [--post DATA] [--start M] [--end M] URL",
        runFetchCommand},
-      {"normalise", "normalise [--utf8] [FILE]", runNormaliseCommand},
-      {"extract", "extract --rule PATTERN [--start M] [--end M] [--gbk] [FILE]", runExtractCommand},
+      {"plans", "plans", runPlansCommand},
+      {"round", "round [--all]", runRoundCommand},
+      {"watch", "watch [--interval S]", runWatchCommand},
+      {"articles", "articles [--page N] [--search KW] [--favourites] [--plan ID]", runArticlesCommand},
+      {"sql", "sql [FILE]", runSqlCommand},
   };
   return table;
 }

@@ -19,10 +19,13 @@ bool abandoned() {
 }  // namespace
 
 std::string usablePageText(std::string_view body, const PageRequest& request) {
-  const std::string bytes = request.gzipSwitch == 1 ? gunzipBody(body) : std::string(body);
-  std::string text = normaliseSource(bytesToPageText(bytes, request.gbkSwitch == 1));
-  if (sourceLacksStartMarker(text, request.startMarker, request.endMarker)) return {};
-  return text;
+  const bool gbk = request.gbkSwitch == 1;
+  // Each step's input goes as soon as the next has its result: bodies may be hundreds of MiB.
+  const std::string text =
+      request.gzipSwitch == 1 ? bytesToPageText(gunzipBody(body), gbk) : bytesToPageText(body, gbk);
+  std::string normalised = normaliseSource(text);
+  if (sourceLacksStartMarker(normalised, request.startMarker, request.endMarker)) return {};
+  return normalised;
 }
 
 std::string fetchPage(const PageRequest& request, const FetchLimits& limits) {

@@ -6,7 +6,7 @@
 //   then unescapes it ("\u4e2d", "%u4e2d", "\x41", "\/" and the like; jscript_string.h). Line
 //   breaks written as CR LF survive; a text that is not a valid literal body (a raw lone CR or
 //   LF, a final lone backslash, a malformed \x or \u), or that would decode to nothing, comes
-//   back as it was given.
+//   back as it was given; only a text that is empty once a leading CR is dropped gives "".
 // - kDecodePercentUtf8 and kDecodePercentGbk turn every "%HH" (digits in either case) into
 //   the byte HH and read the bytes as UTF-8 or GBK; "+" stays "+". A "%" without two
 //   hexadecimal digits after it is kept as it is, and the scan goes on right after it.

@@ -131,6 +131,15 @@ TEST(NormaliseSource, SinglePassEqualsEightStepsOnRandomBytes) {
   }
 }
 
+TEST(NormaliseSource, HandlesAPageOfTensOfMegabytes) {
+  std::string page;
+  for (int i = 0; i < 8 * 1024 * 1024; ++i) page += "a\r\n";  // 24 MB
+  const std::string normalised = normaliseSource(page);
+  ASSERT_EQ(normalised.size(), page.size() / 3 * 2);
+  EXPECT_EQ(normalised.substr(0, 6), "a a a ");
+  EXPECT_EQ(normalised.find_first_not_of("a "), std::string::npos);
+}
+
 struct StartMarkerCase {
   const char* source;
   const char* start;
