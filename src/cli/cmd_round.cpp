@@ -14,9 +14,12 @@ int runRoundCommand(const Args& args) {
 
   HeadlessMonitor headless;
   switch (headless.prepare()) {
-    case HeadlessMonitor::Prepared::NoStore: return kExitUsage;
-    case HeadlessMonitor::Prepared::NoPlans: return kExitFailed;
-    case HeadlessMonitor::Prepared::Ready: break;
+    case HeadlessMonitor::Prepared::NoStore:
+      return kExitUsage;
+    case HeadlessMonitor::Prepared::NoPlans:
+      return kExitFailed;
+    case HeadlessMonitor::Prepared::Ready:
+      break;
   }
   const bool ran = headless.monitor().runRounds(all ? Selection::All : Selection::Checked, 0, false);
   headless.view().flush();

@@ -43,7 +43,8 @@ sigset_t stopSignals() {
 }
 
 // Waits for SIGINT or SIGTERM (blocked in every thread of the process) until `finished`.
-void watchForStop(const sigset_t& set, const std::atomic<bool>& finished, CancelFlag& stop, Monitor& monitor) {
+void watchForStop(const sigset_t& set, const std::atomic<bool>& finished, CancelFlag& stop,
+                  Monitor& monitor) {
   const timespec step{0, 100 * 1000 * 1000};
   while (!finished.load()) {
     if (sigtimedwait(&set, nullptr, &step) > 0) {
@@ -69,9 +70,12 @@ int runWatchCommand(const Args& args) {
 
   HeadlessMonitor headless;
   switch (headless.prepare()) {
-    case HeadlessMonitor::Prepared::NoStore: return kExitUsage;
-    case HeadlessMonitor::Prepared::NoPlans: return kExitFailed;
-    case HeadlessMonitor::Prepared::Ready: break;
+    case HeadlessMonitor::Prepared::NoStore:
+      return kExitUsage;
+    case HeadlessMonitor::Prepared::NoPlans:
+      return kExitFailed;
+    case HeadlessMonitor::Prepared::Ready:
+      break;
   }
   const std::string interval = options.interval.empty() ? configItem("频率", "") : options.interval;
 

@@ -5,8 +5,8 @@
 
 #include "base/cancel_flag.h"
 #include "base/event_pump.h"
+#include "extract/caller_steps.h"
 #include "extract/compose_field.h"
-#include "extract/cut_region.h"
 #include "extract/find_matches.h"
 #include "fetch/fetch_page.h"
 #include "monitor/monitor_view.h"
@@ -16,7 +16,6 @@
 #include "store/article_store.h"
 #include "store/database.h"
 #include "store/plan.h"
-#include "text/decode_text.h"
 #include "text/gbk_string.h"
 #include "text/now_text.h"
 #include "text/number.h"
@@ -51,27 +50,27 @@ PageRequest requestFor(const Plan& plan) {
 class WorkerRun {
  public:
   WorkerRun(Plan& plan, Database& database, MonitorView& view)
-      : plan_(plan), database_(database), view_(view), roundMax_(plan.lastId) {}
+      : plan_(plan),
+        database_(database),
+        view_(view),
+        articleRule_{plan.titleField,   plan.idField,  plan.urlTemplate, plan.urlRefs,
+                     plan.infoTemplate, plan.infoRefs, plan.decodeMode},
+        roundMax_(plan.lastId) {}
 
   void run() {
     const std::string id = decimalText(plan_.id);
     view_.appendRawStatus("\r\n开始提取 方案" + id + " 的新文章 ---- " + nowText(TimeForm::Short));
     view_.appendRawStatus("\r\n正在 采集源码");
-    std::string source = fetchPage(requestFor(plan_));
+    const std::string source = fetchPage(requestFor(plan_));
     if (abandoned()) return;
-    if (source.empty()) {
-      view_.appendStatus("源码为空或无效，请检查网络或有效标记！");
+    const Region region =
+        regionToMatch(ExtractCaller::PlanWorker, source, plan_.startMarker, plan_.endMarker);
+    if (region.status != RegionStatus::Ready) {
+      view_.appendStatus(std::string(failureMessage(ExtractCaller::PlanWorker, region.status)));
       return;
     }
-    if (!plan_.startMarker.empty() && !plan_.endMarker.empty()) {
-      source = cutRegion(source, plan_.startMarker, plan_.endMarker);
-      if (source.empty()) {
-        view_.appendStatus("截取源码为空或无效，请检查网络或区域标记！");
-        return;
-      }
-    }
     view_.appendRawStatus("、匹配文章");
-    const std::vector<Match> matches = findMatches(plan_.rule, source);
+    const std::vector<Match> matches = findMatches(plan_.rule, region.text);
     view_.appendRawStatus(" 取到 " + decimalText(static_cast<std::int64_t>(matches.size())) + " 篇文章");
     if (matches.empty()) return;
 
@@ -105,9 +104,10 @@ class WorkerRun {
     }
   }
 
-  bool isNew(const Match& match, const std::string& address) {
+  bool isNew(const ArticleFields& article) {
+    const std::string& address = article.address;
     if (compareIdMode()) {
-      const std::int64_t articleId = textToInt64(match.field(plan_.idField));
+      const std::int64_t articleId = article.id;
       if (articleId <= plan_.lastId) return false;
       if (articleId > roundMax_) roundMax_ = articleId;
       return true;
@@ -118,19 +118,15 @@ class WorkerRun {
   }
 
   void handleMatch(const Match& match) {
-    const std::string address = composeField(plan_.urlTemplate, plan_.urlRefs, match);
-    if (reloaded_) seenThisRun_ += address;
-    if (!isNew(match, address)) return;
-
-    std::string title = match.field(plan_.titleField);
-    if (plan_.decodeMode > 0) title = decodeText(plan_.decodeMode, title);
-    const std::string extra = composeField(plan_.infoTemplate, plan_.infoRefs, match);
+    const ArticleFields article = workerArticle(articleRule_, match);
+    if (reloaded_) seenThisRun_ += article.address;
+    if (!isNew(article)) return;
 
     const auto settings = currentReminderSettings();
-    const ArticleJudgement judgement = judgeArticle(*settings, title);
+    const ArticleJudgement judgement = judgeArticle(*settings, article.title);
     if (judgement.key) roundAccumulators().markKeyArticleSeen();
     if (judgement.dropped) return;
-    storeAndShow(*settings, title, address, extra, judgement.key);
+    storeAndShow(*settings, article.title, article.address, article.extra, judgement.key);
   }
 
   void storeAndShow(const ReminderSettings& settings, const std::string& title, const std::string& address,
@@ -165,6 +161,7 @@ class WorkerRun {
   Plan& plan_;
   Database& database_;
   MonitorView& view_;
+  const ArticleRule articleRule_;
   std::int64_t roundMax_;
   bool reloaded_ = false;
   std::string seenThisRun_;
