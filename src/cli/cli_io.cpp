@@ -9,18 +9,29 @@
 
 namespace zorvqi::cli {
 
-std::string argToGbk(std::string_view utf8) { return utf8ToGbk(utf8); }
+std::string argToGbk(std::string_view utf8) {
+  return utf8ToGbk(utf8);
+}
 
 std::string tsvCell(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   for (char c : utf8) {
     switch (c) {
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\\': out += "\\\\"; break;
-      default: out.push_back(c);
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      default:
+        out.push_back(c);
     }
   }
   return out;

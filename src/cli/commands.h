@@ -6,10 +6,12 @@
 namespace zorvqi::cli {
 
 int runDecodeCommand(const Args& args);
-int runFetchCommand(const Args& args);
 int runPlansCommand(const Args& args);
 int runSqlCommand(const Args& args);
 int runArticlesCommand(const Args& args);
+int runRoundCommand(const Args& args);
+int runWatchCommand(const Args& args);
+int runFetchCommand(const Args& args);
 int runNormaliseCommand(const Args& args);
 int runExtractCommand(const Args& args);
 

@@ -12,6 +12,7 @@
 // happen on the UI thread (or the headless program's main thread).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,7 +62,7 @@ struct ControlHandles {
 // `previous` supplies the mail domain kept when the server index names no preset.
 ReminderSettings readReminderSettings(const SettingsFile& settings, const ReminderSettings& previous);
 
-void loadReminderSettings(SettingsFile& settings, const ControlHandles* handles = nullptr);
+void loadReminderSettings(const SettingsFile& settings, const ControlHandles* handles = nullptr);
 std::shared_ptr<const ReminderSettings> currentReminderSettings();
 void publishReminderSettings(ReminderSettings settings);
 
@@ -75,5 +76,27 @@ ChannelSwitches readChannelSwitches(const std::string& stored);
 
 // The address of the WeChat push service for a key: its path is "/" + key + ".send".
 std::string pushAddressFor(const std::string& wechatKey);
+
+}  // namespace zorvqi
+
+namespace zorvqi {
+
+// The control values the options window's save button hands over.
+struct ReminderControls {
+  bool groupChat = false, post = false, sound = false, mail = false, popup = false, wechat = false;
+  bool keepPopup = false;
+  bool computerKeyOnly = false;   // 提醒电脑条件
+  bool phoneKeyOnly = false;      // 提醒手机条件
+  std::string keyKeywordBox;      // 编辑框1
+  std::string excludeKeywordBox;  // 编辑框2
+  int storeConditionIndex = 0;    // 组合框2
+};
+
+// Writes the controls through configItem (an empty text is never written; an empty keyword
+// box is stored as one space), calls `ensurePopupWindow` when the popup box is checked, then
+// loads the settings again.
+void saveReminderSettings(const SettingsFile& settings, const ReminderControls& controls,
+                          const std::function<void()>& ensurePopupWindow,
+                          const ControlHandles* handles = nullptr);
 
 }  // namespace zorvqi

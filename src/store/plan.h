@@ -44,8 +44,9 @@ struct Plan {
   std::string postData;     // from `postinfo`
   int decodeMode = 0;       // `tcode`
 
-  // Runtime state of the look-up mode, empty after every load.
-  std::vector<std::string> urlCache;
+  // Runtime state of the look-up mode, empty after every load. The cache is one text of
+  // addresses; membership is a substring search over it, as the worker's rules say.
+  std::string urlCache;
   int cacheCounter = 0;
 
   // Held by the worker for the whole run of this plan.

@@ -3,9 +3,12 @@
 // `runCli` starts ZORVQI_BIN_DIR/zorvqi-cli with the given arguments (UTF-8), feeds `input`
 // on its standard input and waits for it to end; standard output and standard error come
 // back whole, as the bytes written. A program that cannot be started gives exit status 127.
-// Thread safety: may be called from any thread; each call uses its own temporary files.
+// `CliProcess` starts it the same way and leaves it running: its output can be read while it
+// runs, and `stop` sends a signal and waits for the end (the destructor kills a process still
+// running). Thread safety: may be called from any thread; each run uses its own files.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,5 +21,22 @@ struct CliResult {
 };
 
 CliResult runCli(const std::vector<std::string>& args, const std::string& input = {});
+
+class CliProcess {
+ public:
+  explicit CliProcess(const std::vector<std::string>& args, const std::string& input = {});
+  ~CliProcess();
+  CliProcess(const CliProcess&) = delete;
+  CliProcess& operator=(const CliProcess&) = delete;
+
+  bool started() const;
+  std::string outputSoFar() const;
+  CliResult stop(int signal);
+  CliResult wait();
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 }  // namespace zorvqi::testing

@@ -1,0 +1,29 @@
+// round: one monitor round over the plans the tree shows checked at start (--all: every plan
+// in the tree), storing what is new and applying the reminder settings.
+#include "cli/cli_io.h"
+#include "cli/commands.h"
+#include "cli/headless_monitor.h"
+
+namespace zorvqi::cli {
+
+int runRoundCommand(const Args& args) {
+  const Command& command = commandNamed("round");
+  if (wantsHelp(args)) return printUsage(command, true);
+  const bool all = args.size() == 1 && args[0] == "--all";
+  if (!args.empty() && !all) return printUsage(command, false);
+
+  HeadlessMonitor headless;
+  switch (headless.prepare()) {
+    case HeadlessMonitor::Prepared::NoStore:
+      return kExitUsage;
+    case HeadlessMonitor::Prepared::NoPlans:
+      return kExitFailed;
+    case HeadlessMonitor::Prepared::Ready:
+      break;
+  }
+  const bool ran = headless.monitor().runRounds(all ? Selection::All : Selection::Checked, 0, false);
+  headless.view().flush();
+  return ran ? kExitDone : kExitFailed;
+}
+
+}  // namespace zorvqi::cli

@@ -1,0 +1,25 @@
+#include "cli/headless_monitor.h"
+
+#include "notify/reminder_settings.h"
+#include "store/database.h"
+#include "store/load_plans.h"
+#include "store/plan_table.h"
+#include "store/settings_file.h"
+
+namespace zorvqi::cli {
+
+HeadlessMonitor::Prepared HeadlessMonitor::prepare() {
+  if (!openProgramStore()) return Prepared::NoStore;
+  const SettingsFile settings = programSettings();
+  loadReminderSettings(settings);
+  PlanLoad load = loadPlans(programDatabase(), settings, dialogs_);
+  if (load.status != PlanLoadStatus::Loaded) return Prepared::NoPlans;
+  replacePlanTable(load.table);
+  selection_ = std::make_unique<TreePlanSelection>(std::move(load.tree));
+  runner_ = std::make_unique<StorePlanRunner>(programDatabase(), view_);
+  // Mail joins the round end once the mail reminder is built; until then rounds send none.
+  monitor_ = std::make_unique<Monitor>(view_, *selection_, dialogs_, *runner_, nullptr);
+  return Prepared::Ready;
+}
+
+}  // namespace zorvqi::cli

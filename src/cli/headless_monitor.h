@@ -1,0 +1,38 @@
+// The monitor as the headless program runs it: the same store, settings, plans and rounds
+// as the desktop, with the status box on standard output.
+//
+// Contract: `prepare` opens the program's zorv.db (false, with the system's message, when it
+// is missing or unopenable: exit status 2), loads the reminder settings of zorvqi.ini and
+// the plans, and builds the selection from the plan tree as the desktop builds it at start
+// (checked from `isdo`). It returns false when there are no plans (after their message).
+// Thread safety: main thread only.
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include "cli/cli_store.h"
+#include "cli/terminal_view.h"
+#include "monitor/monitor.h"
+#include "monitor/store_plan_runner.h"
+#include "monitor/tree_plan_selection.h"
+
+namespace zorvqi::cli {
+
+class HeadlessMonitor {
+ public:
+  enum class Prepared { Ready, NoStore, NoPlans };
+
+  Prepared prepare();
+  Monitor& monitor() { return *monitor_; }
+  TerminalView& view() { return view_; }
+
+ private:
+  TerminalView view_;
+  StderrDialogs dialogs_;
+  std::unique_ptr<TreePlanSelection> selection_;
+  std::unique_ptr<StorePlanRunner> runner_;
+  std::unique_ptr<Monitor> monitor_;
+};
+
+}  // namespace zorvqi::cli

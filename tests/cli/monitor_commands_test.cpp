@@ -1,0 +1,97 @@
+// The headless monitor, round and watch, as a user runs it against the demo site.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <thread>
+
+#include "demo_site.h"
+#include "store/settings_file.h"
+#include "support/cli_process.h"
+#include "support/store_files.h"
+#include "support/temp_dir.h"
+#include "text/charset.h"
+
+namespace zorvqi {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::runCli;
+
+// GBK text as the program prints it (UTF-8).
+std::string printed(const std::string& gbk) {
+  return gbkToUtf8(gbk);
+}
+
+class MonitorCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(site.start());
+    const std::string base = site.baseUrl();
+    testing::createSqliteFile(
+        dir.file("zorv.db"),
+        testing::shippedSchema() +
+            gbkToUtf8("INSERT INTO rule (class, code, name, url, ua, buquan, regular, before, after, "
+                      "tindex, uindex, oindex, isdo, type) VALUES "
+                      "(1, '1', '论坛', '" +
+                      base + "/forum/list.php', 'User-Agent: t', '" + base +
+                      "[1]', '<li><a href=\"(.*?)\">(.*?)</a><span>(\\d*)</span></li>', "
+                      "'<ul id=\"list\">', '</ul>', 2, 3, '', 1, 8),"
+                      "(1, '0', '新闻', '" +
+                      base + "/news/list.html', '', '" + base +
+                      "[1]&from=news', '<li><a href=\"(.*?)\">(.*?)</a>', '<ul id=\"list\">', '</ul>', 2, 0, "
+                      "'', 0, 5);"));
+    ASSERT_TRUE(settings.write(kConfigSection, "类别", "<演示>"));
+  }
+  int storedArticles() {
+    const auto result = runCli({"--dir", dir.path().string(), "sql"}, "select count(*) from info");
+    return std::atoi(result.out.c_str());
+  }
+
+  demo::DemoSite site{demo::DemoSiteOptions{0, 3, std::chrono::seconds(0), 100ms}};
+  testing::TempDir dir;
+  SettingsFile settings{dir.file("zorvqi.ini")};
+};
+
+TEST_F(MonitorCommandsTest, RoundStoresNewArticlesThenFindsNoneNew) {
+  const auto first = runCli({"--dir", dir.path().string(), "round"});
+  EXPECT_EQ(first.exitStatus, 0) << first.err;
+  EXPECT_NE(first.out.find(printed("开始提取 方案1 的新文章")), std::string::npos) << first.out;
+  EXPECT_NE(first.out.find(printed("取到 3 篇文章")), std::string::npos);
+  EXPECT_NE(first.out.find(printed("本轮执行完毕！有新文章：真")), std::string::npos);
+  EXPECT_EQ(first.out.find(printed("方案2")), std::string::npos);  // unchecked at start
+
+  const auto second = runCli({"--dir", dir.path().string(), "round"});
+  EXPECT_NE(second.out.find(printed("本轮执行完毕！有新文章：假")), std::string::npos) << second.out;
+  EXPECT_EQ(second.out.find(printed("发现有新文章")), std::string::npos);
+
+  const auto all = runCli({"--dir", dir.path().string(), "round", "--all"});
+  EXPECT_NE(all.out.find(printed("开始提取 方案2")), std::string::npos);
+  EXPECT_EQ(storedArticles(), 6);
+}
+
+TEST_F(MonitorCommandsTest, RoundWithoutTheDatabaseIsAUsageError) {
+  std::filesystem::remove(dir.file("zorv.db"));
+  EXPECT_EQ(runCli({"--dir", dir.path().string(), "round"}).exitStatus, 2);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("zorv.db")));
+}
+
+TEST_F(MonitorCommandsTest, WatchKeepsFindingNewArticlesUntilSignalled) {
+  testing::CliProcess watch({"--dir", dir.path().string(), "watch", "--interval", "0"});
+  ASSERT_TRUE(watch.started());
+  const auto seen = [&](const std::string& text) {
+    for (int i = 0; i < 200; ++i) {
+      if (watch.outputSoFar().find(text) != std::string::npos) return true;
+      std::this_thread::sleep_for(50ms);
+    }
+    return false;
+  };
+  ASSERT_TRUE(seen(printed("有新文章：真")));
+  site.publish(2);
+  ASSERT_TRUE(seen(printed("新文章数：2")));
+  const auto result = watch.stop(SIGTERM);
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(storedArticles(), 5);
+}
+
+}  // namespace
+}  // namespace zorvqi
