@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "cli/cli_store.h"
+#include "cli/command.h"
 #include "cli/terminal_view.h"
 #include "monitor/monitor.h"
 #include "monitor/store_plan_runner.h"
