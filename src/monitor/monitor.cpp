@@ -101,8 +101,7 @@ bool Monitor::runRound(const std::vector<int>& planIds) {
   view_.ensurePopupWindow();
   roundAccumulators().beginRound();
   for (int planId : planIds) {
-    if (const CancelFlag* stop = threadCancelFlag(); (stop && stop->isCancelled()) || programStopping())
-      return false;
+    if (threadWorkAbandoned()) return false;
     if (!runWorker(planId)) return false;
   }
   const bool hasNew = roundAccumulators().hasNew();
