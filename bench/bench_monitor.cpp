@@ -11,7 +11,6 @@
 #include <sqlite3.h>
 #include <stdlib.h>
 #include <sys/resource.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -66,10 +65,19 @@ class BenchDir {
   std::filesystem::path path_;
 };
 
-double threadCpuSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+struct CpuTime {
+  double user = 0;
+  double system = 0;
+};
+
+// The calling thread's CPU time so far, user and kernel apart (a commit's fsync is kernel time).
+CpuTime threadCpu() {
+  rusage usage{};
+  getrusage(RUSAGE_THREAD, &usage);
+  const auto seconds = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+  };
+  return {seconds(usage.ru_utime), seconds(usage.ru_stime)};
 }
 
 double residentMegabytes() {
@@ -223,20 +231,22 @@ class TimedRunner : public PlanRunner {
  public:
   TimedRunner(Database& database, MonitorView& view) : inner_(database, view) {}
   void runPlan(int planId) override {
-    const double start = threadCpuSeconds();
+    const CpuTime start = threadCpu();
     inner_.runPlan(planId);
-    const double used = threadCpuSeconds() - start;
+    const CpuTime end = threadCpu();
     std::lock_guard lock(mutex_);
-    cpuSeconds_ += used;
+    used_.user += end.user - start.user;
+    used_.system += end.system - start.system;
     ++plans_;
   }
   std::string planName(int planId) override { return inner_.planName(planId); }
 
-  // CPU seconds per plan since the last call.
-  double takeCpuPerPlan() {
+  // CPU time per plan since the last call.
+  CpuTime takeCpuPerPlan() {
     std::lock_guard lock(mutex_);
-    const double perPlan = plans_ > 0 ? cpuSeconds_ / plans_ : 0.0;
-    cpuSeconds_ = 0;
+    const double plans = plans_ > 0 ? plans_ : 1;
+    const CpuTime perPlan{used_.user / plans, used_.system / plans};
+    used_ = {};
     plans_ = 0;
     return perPlan;
   }
@@ -244,7 +254,7 @@ class TimedRunner : public PlanRunner {
  private:
   StorePlanRunner inner_;
   std::mutex mutex_;
-  double cpuSeconds_ = 0;
+  CpuTime used_;
   int plans_ = 0;
 };
 
@@ -303,7 +313,7 @@ MonitorFixture& fiftyPlans() {
 void runTimedRound(benchmark::State& state, MonitorFixture& fixture, int newPerPlan) {
   double wall = 0;
   double paced = 0;
-  double cpuPerPlan = 0;
+  CpuTime cpuPerPlan;
   int stored = 0;
   for (auto _ : state) {
     if (newPerPlan > 0) fixture.site().publish(newPerPlan);
@@ -316,13 +326,17 @@ void runTimedRound(benchmark::State& state, MonitorFixture& fixture, int newPerP
     wall += seconds;
     paced += pacing;
     stored += insertedNow;
-    cpuPerPlan += fixture.runner().takeCpuPerPlan();
+    const CpuTime used = fixture.runner().takeCpuPerPlan();
+    cpuPerPlan.user += used.user;
+    cpuPerPlan.system += used.system;
   }
   const double iterations = static_cast<double>(state.iterations());
   state.counters["wall_s"] = wall / iterations;
   state.counters["pacing_s"] = paced / iterations;
   state.counters["stored"] = stored / iterations;
-  state.counters["cpu_ms_per_plan"] = cpuPerPlan / iterations * 1000.0;
+  state.counters["cpu_ms_per_plan"] = (cpuPerPlan.user + cpuPerPlan.system) / iterations * 1000.0;
+  state.counters["user_ms_per_plan"] = cpuPerPlan.user / iterations * 1000.0;
+  state.counters["sys_ms_per_plan"] = cpuPerPlan.system / iterations * 1000.0;
   state.counters["peak_rss_MB"] = peakResidentMegabytes();
 }
 
