@@ -350,32 +350,37 @@ void BM_RoundNoneNew(benchmark::State& state) {
 }
 BENCHMARK(BM_RoundNoneNew)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// What the soak records from the round thread, at the round ends it cares about.
+// What the soak records from the round thread: memory at the round ends it samples (the
+// warm-up's end first, the last round last).
 struct SoakProbe {
-  int warmUp = 100;
-  int total = 2000;
-  int publishEvery = 25;
+  static constexpr int kSampledRounds[] = {100, 500, 1000, 1500, 2000};
+  static constexpr int kPublishEvery = 25;
   std::mutex mutex;
   std::condition_variable done;
   bool finished = false;
-  double rssWarm = 0, heapWarm = 0, rssEnd = 0, heapEnd = 0;
+  double rss[std::size(kSampledRounds)] = {};
+  double heap[std::size(kSampledRounds)] = {};
+
+  void atRoundEnd(int round) {
+    std::lock_guard lock(mutex);
+    for (std::size_t i = 0; i < std::size(kSampledRounds); ++i) {
+      if (round != kSampledRounds[i]) continue;
+      rss[i] = residentMegabytes();
+      heap[i] = heapInUseMegabytes();
+      if (i + 1 == std::size(kSampledRounds)) {
+        finished = true;
+        done.notify_all();
+      }
+    }
+  }
 };
 
 void BM_Soak(benchmark::State& state) {
   SoakProbe probe;  // outlives the fixture: the round thread reports to it until it is joined
   MonitorFixture fixture(5);
   fixture.view().onRoundEnd = [&](int round) {
-    if (round % probe.publishEvery == 0) fixture.site().publish(1);
-    std::lock_guard lock(probe.mutex);
-    if (round == probe.warmUp) {
-      probe.rssWarm = residentMegabytes();
-      probe.heapWarm = heapInUseMegabytes();
-    } else if (round == probe.total) {
-      probe.rssEnd = residentMegabytes();
-      probe.heapEnd = heapInUseMegabytes();
-      probe.finished = true;
-      probe.done.notify_all();
-    }
+    if (round % SoakProbe::kPublishEvery == 0) fixture.site().publish(1);
+    probe.atRoundEnd(round);
   };
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
@@ -388,14 +393,16 @@ void BM_Soak(benchmark::State& state) {
     fixture.monitor().toggleMonitor("0");
     state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
   }
-  state.counters["rounds"] = probe.total;
+  std::lock_guard lock(probe.mutex);
+  const std::size_t last = std::size(SoakProbe::kSampledRounds) - 1;
+  for (std::size_t i = 0; i <= last; ++i) {
+    const std::string round = std::to_string(SoakProbe::kSampledRounds[i]);
+    state.counters["rss_" + round + "_MB"] = probe.rss[i];
+    state.counters["heap_" + round + "_MB"] = probe.heap[i];
+  }
+  state.counters["rss_growth_MB"] = probe.rss[last] - probe.rss[0];
+  state.counters["heap_growth_MB"] = probe.heap[last] - probe.heap[0];
   state.counters["stored"] = fixture.view().takeInserted();
-  state.counters["rss_warm_MB"] = probe.rssWarm;
-  state.counters["rss_end_MB"] = probe.rssEnd;
-  state.counters["rss_growth_MB"] = probe.rssEnd - probe.rssWarm;
-  state.counters["heap_warm_MB"] = probe.heapWarm;
-  state.counters["heap_end_MB"] = probe.heapEnd;
-  state.counters["heap_growth_MB"] = probe.heapEnd - probe.heapWarm;
 }
 BENCHMARK(BM_Soak)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
