@@ -45,6 +45,7 @@ Monitor::~Monitor() {
 
 void Monitor::abandonAll() {
   std::lock_guard lock(mutex_);
+  abandoned_ = true;
   for (Tracked& t : threads_) t.flag->cancel();
 }
 
@@ -140,13 +141,16 @@ void Monitor::afterRoundWithNews() {
 
 void Monitor::startThread(std::shared_ptr<CancelFlag> flag, std::function<void()> body) {
   auto finished = std::make_shared<std::atomic<bool>>(false);
+  // Started and tracked under the lock, so `abandonAll` either sees the thread or has
+  // already marked its flag.
+  std::lock_guard lock(mutex_);
+  if (abandoned_) flag->cancel();
+  joinFinishedThreads();
   std::thread thread([flag, finished, body = std::move(body)] {
     ScopedThreadCancelFlag scope(flag.get());
     body();
     finished->store(true);
   });
-  std::lock_guard lock(mutex_);
-  joinFinishedThreads();
   threads_.push_back({std::move(thread), std::move(flag), std::move(finished)});
 }
 
