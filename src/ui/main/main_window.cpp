@@ -113,6 +113,7 @@ void MainWindow::createControls() {
   状态框->setReadOnly(true);
   状态框->setLineWrapMode(QPlainTextEdit::NoWrap);
   状态框->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  状态框->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   状态框->setPlainText(QStringLiteral("欢迎使用汐昙新文章监控提醒！"));
 
   拖动图 = named(new QLabel(this), u"拖动图");
@@ -122,9 +123,10 @@ void MainWindow::createControls() {
 void MainWindow::connectFrame() {
   new TitleBarHandler(*this, *标题栏);
   new CornerGripHandler(*this, *拖动图);
-  分隔条1->moved = [this](int x) {
+  分隔条1->moved = [this](int barLeft) {
+    // The bar sits 2 pixels left of the browser box, which starts where the list ends.
     const int listWidth =
-        std::clamp(x - 栏目框->width(), 100, std::max(100, width() - 栏目框->width() - 100));
+        std::clamp(barLeft + 2 - 栏目框->width(), 100, std::max(100, width() - 栏目框->width() - 100));
     外形框_中间_文章列表->resize(listWidth, 外形框_中间_文章列表->height());
     applyResizeRules(*this, size());
   };
@@ -212,7 +214,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::hideIfMinimised() {
-  if (hidesWhenMinimised_ && isMinimized() && isVisible()) hide();
+  if (!hidesWhenMinimised_ || !isMinimized()) return;
+  // Minimising shows the window once its state has changed: hide it after that.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (isMinimized() && isVisible()) hide();
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace zorvqi::ui

@@ -24,6 +24,8 @@ void showLastLine(QPlainTextEdit& box) {
   box.setTextCursor(cursor);
   box.ensureCursorVisible();
   box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum());
+  // The line is read from its start, not from the cursor at its end.
+  box.horizontalScrollBar()->setValue(0);
 }
 
 }  // namespace

@@ -74,8 +74,13 @@ SplitterBar::SplitterBar(QWidget* parent) : QWidget(parent) {
   setCursor(Qt::SplitHCursor);
 }
 
+void SplitterBar::mousePressEvent(QMouseEvent* event) {
+  pressX_ = event->position().toPoint().x();
+}
+
 void SplitterBar::mouseMoveEvent(QMouseEvent* event) {
-  if ((event->buttons() & Qt::LeftButton) && moved) moved(mapToParent(event->position().toPoint()).x());
+  if ((event->buttons() & Qt::LeftButton) && moved)
+    moved(mapToParent(event->position().toPoint()).x() - pressX_);
 }
 
 }  // namespace zorvqi::ui

@@ -8,8 +8,8 @@
 //   maximised window and maximises any other.
 // - `CornerGripHandler` (an event filter on the grip): a left press starts the desktop's
 //   resize from the bottom-right corner, or resizes by the mouse's travel where it offers none.
-// - `SplitterBar`: a thin bar with the split cursor; dragging it reports the mouse's x in its
-//   parent's coordinates to `moved`.
+// - `SplitterBar`: a thin bar with the split cursor; dragging it reports to `moved` the left
+//   edge in its parent's coordinates where the drag would put the bar.
 // Thread safety: UI thread only.
 #pragma once
 
@@ -50,10 +50,14 @@ class CornerGripHandler : public QObject {
 class SplitterBar : public QWidget {
  public:
   explicit SplitterBar(QWidget* parent);
-  std::function<void(int x)> moved;
+  std::function<void(int left)> moved;
 
  protected:
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  int pressX_ = 0;
 };
 
 }  // namespace zorvqi::ui
