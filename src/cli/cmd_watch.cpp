@@ -69,14 +69,7 @@ int runWatchCommand(const Args& args) {
   pthread_sigmask(SIG_BLOCK, &set, nullptr);
 
   HeadlessMonitor headless;
-  switch (headless.prepare()) {
-    case HeadlessMonitor::Prepared::NoStore:
-      return kExitUsage;
-    case HeadlessMonitor::Prepared::NoPlans:
-      return kExitFailed;
-    case HeadlessMonitor::Prepared::Ready:
-      break;
-  }
+  if (const int status = headless.prepare(); status != kExitDone) return status;
   const std::string interval = options.interval.empty() ? configItem("频率", "") : options.interval;
 
   CancelFlag stop;
