@@ -37,7 +37,9 @@ EventPump& threadPump() {
   return installedPump ? *installedPump : sleeping;
 }
 
-void setThreadPump(EventPump* pump) { installedPump = pump; }
+void setThreadPump(EventPump* pump) {
+  installedPump = pump;
+}
 
 std::optional<WaitResult> waitOutcome(const std::function<bool()>& condition, Deadline deadline) {
   if (condition && condition()) return WaitResult::Satisfied;
@@ -66,9 +68,13 @@ void beginProgramStop() {
   wakeAllWaits();
 }
 
-bool programStopping() { return stopping.load(); }
+bool programStopping() {
+  return stopping.load();
+}
 
-void clearProgramStopForTests() { stopping.store(false); }
+void clearProgramStopForTests() {
+  stopping.store(false);
+}
 
 WaitResult pauseFor(std::chrono::milliseconds duration) {
   return threadPump().waitUntil(nullptr, SteadyClock::now() + duration);
