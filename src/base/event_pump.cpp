@@ -44,7 +44,7 @@ void setThreadPump(EventPump* pump) {
 std::optional<WaitResult> waitOutcome(const std::function<bool()>& condition, Deadline deadline) {
   if (condition && condition()) return WaitResult::Satisfied;
   if (programStopping()) return WaitResult::Stopping;
-  if (CancelFlag* flag = threadCancelFlag(); flag && flag->isCancelled()) return WaitResult::Cancelled;
+  if (threadCancelled()) return WaitResult::Cancelled;
   if (SteadyClock::now() >= deadline) return WaitResult::TimedOut;
   return std::nullopt;
 }
