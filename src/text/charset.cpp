@@ -2,9 +2,7 @@
 
 #include <iconv.h>
 
-#include <array>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace zorvqi {
