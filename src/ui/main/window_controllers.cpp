@@ -1,15 +1,44 @@
 #include "ui/main/window_controllers.h"
 
+#include <QEventLoop>
+#include <QTimer>
+#include <atomic>
+#include <thread>
+
 #include "monitor/store_plan_runner.h"
 #include "ui/main/main_window.h"
 
 namespace zorvqi::ui {
+namespace {
+
+constexpr int kPumpMilliseconds = 10;
+
+// Runs `work` on a helper thread while this (UI) thread keeps running events, so that a
+// worker blocked in a queued call to the UI thread gets through and can end.
+void runWhilePumping(const std::function<void()>& work) {
+  std::atomic<bool> done{false};
+  std::thread helper([&] {
+    work();
+    done.store(true);
+  });
+  while (!done.load()) {
+    QEventLoop loop;
+    QTimer::singleShot(kPumpMilliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  helper.join();
+}
+
+}  // namespace
 
 WindowControllers::WindowControllers(MainWindow& window, WindowServices services)
     : window_(window),
       articles_(std::make_unique<ArticleListModel>()),
       view_(std::make_unique<WindowMonitorView>(*window.状态框, *articles_)) {
   setUpArticleList(*window.文章列表框, *articles_);
+  // The window's first focus goes to the list: in the search box it would take the hint away
+  // and replace the welcome line before the user has asked for anything.
+  window.文章列表框->setFocus();
   pages_ = std::make_unique<ArticlePages>(services.database, *view_, *articles_, *window.文章列表框,
                                           *window.迷你首页);
   listButtons_ = std::make_unique<ArticleListButtons>(*window.收藏按钮, *window.全部文章按钮,
@@ -26,9 +55,11 @@ WindowControllers::WindowControllers(MainWindow& window, WindowServices services
 }
 
 WindowControllers::~WindowControllers() {
-  // The monitor first: its threads use everything below it.
+  // The monitor first: its threads use everything below it. Its rounds and workers are
+  // cancelled, so what they still hand to the UI thread is dropped there, not waited for.
   buttons_.reset();
-  monitor_.reset();
+  monitor_->abandonAll();
+  runWhilePumping([this] { monitor_.reset(); });
 }
 
 void WindowControllers::applyRowLook(const ArticleRowLook& look) {

@@ -6,9 +6,9 @@
 // runner and 运行 / 一键提取. Status lines of these parts go through `view()`.
 // `WindowServices`: the store, the browser view, the dialogs the monitor refuses through,
 // the companion service's base address (asked for when a QR-code page is shown) and the
-// round-end mail (empty: no mail). The window and the services must outlive this object. Destroy it only once
-// no round runs any more, or after the program has begun to stop: the monitor joins its threads, which may be
-// waiting for the UI thread. Thread safety: UI thread only.
+// round-end mail (empty: no mail). The window and the services must outlive this object.
+// The destructor cancels every round and worker of the monitor and waits for their threads
+// while it keeps running the UI thread's events. Thread safety: UI thread only.
 #pragma once
 
 #include <memory>

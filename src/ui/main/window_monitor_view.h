@@ -23,11 +23,11 @@
 namespace zorvqi::ui {
 
 struct ReminderHooks {
-  std::function<void()> ensurePopupWindow;
-  std::function<void(const std::string& title, const std::string& address, bool key)> addPopupRow;
-  std::function<void()> startPopupAutoClear;
-  std::function<void()> showNewArticleTray;
-  std::function<void()> playReminderSound;
+  std::function<void()> ensurePopupWindow{};
+  std::function<void(const std::string& title, const std::string& address, bool key)> addPopupRow{};
+  std::function<void()> startPopupAutoClear{};
+  std::function<void()> showNewArticleTray{};
+  std::function<void()> playReminderSound{};
 };
 
 class WindowMonitorView : public MonitorView {
