@@ -1,15 +1,53 @@
 // zorvqi: the desktop program.
 #include <QApplication>
 
+#include "app/desktop_program.h"
 #include "base/program_dir.h"
-#include "ui/main/main_window.h"
+#include "monitor/reminder_sound.h"
+#include "store/database.h"
+#include "ui/browser/browser_environment.h"
+#include "ui/main/window_controllers.h"
+#include "ui/platform/global_hot_key.h"
+#include "ui/platform/sound_player.h"
+#include "ui/platform/system_tray_icon.h"
+#include "ui/qtsupport/qt_dialogs.h"
+#include "ui/qtsupport/ui_thread.h"
+
+namespace {
+
+void takeProgramDirArgument(const QStringList& args) {
+  const qsizetype at = args.indexOf(QStringLiteral("--dir"));
+  if (at >= 0 && at + 1 < args.size()) zorvqi::setProgramDir(args[at + 1].toLocal8Bit().toStdString());
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  zorvqi::ui::prepareForBrowserLibrary();
   QApplication app(argc, argv);
-  const QStringList args = QApplication::arguments();
-  const qsizetype dirAt = args.indexOf(QStringLiteral("--dir"));
-  if (dirAt >= 0 && dirAt + 1 < args.size()) zorvqi::setProgramDir(args[dirAt + 1].toStdString());
-  zorvqi::ui::MainWindow window;
-  window.show();
+  // The window hides into the tray; only exitProgram ends the program.
+  QApplication::setQuitOnLastWindowClosed(false);
+  takeProgramDirArgument(QApplication::arguments());
+
+  zorvqi::ui::UiEventPump pump;
+  zorvqi::setThreadPump(&pump);
+  zorvqi::ui::QtDialogs dialogs;
+  zorvqi::ui::SystemTrayIcon tray;
+  const std::unique_ptr<zorvqi::ui::GlobalHotKey> hotKey = zorvqi::ui::createGlobalHotKey();
+  zorvqi::ui::MediaSoundPlayer sound;
+
+  zorvqi::app::DesktopProgram program(
+      {dialogs, tray, *hotKey, sound, zorvqi::programDatabase(), &zorvqi::app::endProcessNow});
+  if (program.start() == zorvqi::app::StartResult::Refused) return 0;
+  dialogs.setParent(&program.window());
+
+  // The article list and the monitor on the window; popup hooks join with the popup window.
+  zorvqi::ui::WindowControllers controllers(
+      program.window(), {program.database(), program.browser(), dialogs, program.planSelection(),
+                         [&program] { return program.companion().baseAddress(); }, nullptr});
+  controllers.view().setReminderHooks(
+      {.showNewArticleTray = [&program] { program.reminderTray().showNewArticles(); },
+       .playReminderSound = [&program] { program.sound().play(zorvqi::reminderSoundBytes()); }});
+  program.setMonitorStop([&controllers] { controllers.monitor().abandonAll(); });
   return QApplication::exec();
 }

@@ -14,6 +14,10 @@ void CancelFlag::cancel() {
 
 CancelFlag* threadCancelFlag() { return currentFlag; }
 
+bool threadCancelled() { return currentFlag && currentFlag->isCancelled(); }
+
+bool threadWorkAbandoned() { return threadCancelled() || programStopping(); }
+
 ScopedThreadCancelFlag::ScopedThreadCancelFlag(CancelFlag* flag) : previous_(currentFlag) {
   currentFlag = flag;
 }

@@ -26,6 +26,11 @@ using CancelFlagPtr = std::shared_ptr<CancelFlag>;
 // however deep, ends early once it is abandoned.
 CancelFlag* threadCancelFlag();
 
+// Whether the calling thread's flag is set.
+bool threadCancelled();
+// Whether the calling thread should stop its work: its flag is set or the program is stopping.
+bool threadWorkAbandoned();
+
 class ScopedThreadCancelFlag {
  public:
   explicit ScopedThreadCancelFlag(CancelFlag* flag);

@@ -13,14 +13,7 @@ int runRoundCommand(const Args& args) {
   if (!args.empty() && !all) return printUsage(command, false);
 
   HeadlessMonitor headless;
-  switch (headless.prepare()) {
-    case HeadlessMonitor::Prepared::NoStore:
-      return kExitUsage;
-    case HeadlessMonitor::Prepared::NoPlans:
-      return kExitFailed;
-    case HeadlessMonitor::Prepared::Ready:
-      break;
-  }
+  if (const int status = headless.prepare(); status != kExitDone) return status;
   const bool ran = headless.monitor().runRounds(all ? Selection::All : Selection::Checked, 0, false);
   headless.view().flush();
   return ran ? kExitDone : kExitFailed;

@@ -1,4 +1,5 @@
-// watch: continuous rounds over the checked plans with the pause of "频率" (or --interval S),
+// watch: continuous rounds over the checked plans with the pause of "频率" (or --interval S;
+// "600" when neither is given, as the desktop's interval box starts),
 // until SIGINT or SIGTERM: then no further plan starts, the running one stores nothing more,
 // and the command ends with status 0.
 #include <pthread.h>
@@ -32,6 +33,13 @@ WatchOptions parseWatchArgs(const Args& args) {
     }
   }
   return options;
+}
+
+// The pause the desktop would start with: the stored "频率", or its box's own "600" when
+// none is stored.
+std::string storedInterval() {
+  const std::string stored = configItem("频率", "");
+  return stored.empty() ? "600" : stored;
 }
 
 sigset_t stopSignals() {
@@ -69,15 +77,8 @@ int runWatchCommand(const Args& args) {
   pthread_sigmask(SIG_BLOCK, &set, nullptr);
 
   HeadlessMonitor headless;
-  switch (headless.prepare()) {
-    case HeadlessMonitor::Prepared::NoStore:
-      return kExitUsage;
-    case HeadlessMonitor::Prepared::NoPlans:
-      return kExitFailed;
-    case HeadlessMonitor::Prepared::Ready:
-      break;
-  }
-  const std::string interval = options.interval.empty() ? configItem("频率", "") : options.interval;
+  if (const int status = headless.prepare(); status != kExitDone) return status;
+  const std::string interval = options.interval.empty() ? storedInterval() : options.interval;
 
   CancelFlag stop;
   std::atomic<bool> finished{false};

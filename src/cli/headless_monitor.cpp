@@ -8,18 +8,18 @@
 
 namespace zorvqi::cli {
 
-HeadlessMonitor::Prepared HeadlessMonitor::prepare() {
-  if (!openProgramStore()) return Prepared::NoStore;
+int HeadlessMonitor::prepare() {
+  if (!openProgramStore()) return kExitUsage;
   const SettingsFile settings = programSettings();
   loadReminderSettings(settings);
   PlanLoad load = loadPlans(programDatabase(), settings, dialogs_);
-  if (load.status != PlanLoadStatus::Loaded) return Prepared::NoPlans;
+  if (load.status != PlanLoadStatus::Loaded) return kExitFailed;
   replacePlanTable(load.table);
   selection_ = std::make_unique<TreePlanSelection>(std::move(load.tree));
   runner_ = std::make_unique<StorePlanRunner>(programDatabase(), view_);
   // Mail joins the round end once the mail reminder is built; until then rounds send none.
   monitor_ = std::make_unique<Monitor>(view_, *selection_, dialogs_, *runner_, nullptr);
-  return Prepared::Ready;
+  return kExitDone;
 }
 
 }  // namespace zorvqi::cli

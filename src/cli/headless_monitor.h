@@ -1,10 +1,11 @@
 // The monitor as the headless program runs it: the same store, settings, plans and rounds
 // as the desktop, with the status box on standard output.
 //
-// Contract: `prepare` opens the program's zorv.db (false, with the system's message, when it
-// is missing or unopenable: exit status 2), loads the reminder settings of zorvqi.ini and
-// the plans, and builds the selection from the plan tree as the desktop builds it at start
-// (checked from `isdo`). It returns false when there are no plans (after their message).
+// Contract: `prepare` opens the program's zorv.db, loads the reminder settings of zorvqi.ini
+// and the plans, and builds the selection from the plan tree as the desktop builds it at start
+// (checked from `isdo`). It returns kExitDone when the monitor is ready, else the command's
+// exit status after the system's message: kExitUsage for a missing or unopenable zorv.db,
+// kExitFailed when there are no plans.
 // Thread safety: main thread only.
 #pragma once
 
@@ -12,6 +13,7 @@
 #include <optional>
 
 #include "cli/cli_store.h"
+#include "cli/command.h"
 #include "cli/terminal_view.h"
 #include "monitor/monitor.h"
 #include "monitor/store_plan_runner.h"
@@ -21,9 +23,7 @@ namespace zorvqi::cli {
 
 class HeadlessMonitor {
  public:
-  enum class Prepared { Ready, NoStore, NoPlans };
-
-  Prepared prepare();
+  int prepare();
   Monitor& monitor() { return *monitor_; }
   TerminalView& view() { return view_; }
 

@@ -10,14 +10,9 @@ TerminalView::~TerminalView() {
   flush();
 }
 
-bool TerminalView::dropped() const {
-  const CancelFlag* flag = threadCancelFlag();
-  return (flag && flag->isCancelled()) || programStopping();
-}
-
 void TerminalView::setStatus(const std::string& text) {
   std::lock_guard lock(mutex_);
-  if (dropped()) return;
+  if (threadWorkAbandoned()) return;
   if (!pending_.empty()) printLine(pending_);
   pending_ = text;
   atStart_ = text.empty();
@@ -26,7 +21,7 @@ void TerminalView::setStatus(const std::string& text) {
 
 void TerminalView::appendRawStatus(const std::string& text) {
   std::lock_guard lock(mutex_);
-  if (dropped()) return;
+  if (threadWorkAbandoned()) return;
   pending_ += text;
   printCompleteLines();
 }

@@ -35,7 +35,6 @@ class TerminalView : public MonitorView {
   void flush();
 
  private:
-  bool dropped() const;
   void printCompleteLines();
 
   std::mutex mutex_;

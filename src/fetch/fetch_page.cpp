@@ -9,14 +9,6 @@
 #include "text/page_text.h"
 
 namespace zorvqi {
-namespace {
-
-bool abandoned() {
-  const CancelFlag* flag = threadCancelFlag();
-  return (flag && flag->isCancelled()) || programStopping();
-}
-
-}  // namespace
 
 std::string usablePageText(std::string_view body, const PageRequest& request) {
   const bool gbk = request.gbkSwitch == 1;
@@ -30,7 +22,7 @@ std::string usablePageText(std::string_view body, const PageRequest& request) {
 
 std::string fetchPage(const PageRequest& request, const FetchLimits& limits) {
   std::string text = usablePageText(winHttpFetch(request, limits), request);
-  if (!text.empty() || abandoned()) return text;
+  if (!text.empty() || threadWorkAbandoned()) return text;
   return usablePageText(winInetFetch(request, limits), request);
 }
 

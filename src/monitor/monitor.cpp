@@ -45,6 +45,7 @@ Monitor::~Monitor() {
 
 void Monitor::abandonAll() {
   std::lock_guard lock(mutex_);
+  abandoned_ = true;
   for (Tracked& t : threads_) t.flag->cancel();
 }
 
@@ -101,8 +102,7 @@ bool Monitor::runRound(const std::vector<int>& planIds) {
   view_.ensurePopupWindow();
   roundAccumulators().beginRound();
   for (int planId : planIds) {
-    if (const CancelFlag* stop = threadCancelFlag(); (stop && stop->isCancelled()) || programStopping())
-      return false;
+    if (threadWorkAbandoned()) return false;
     if (!runWorker(planId)) return false;
   }
   const bool hasNew = roundAccumulators().hasNew();
@@ -141,13 +141,16 @@ void Monitor::afterRoundWithNews() {
 
 void Monitor::startThread(std::shared_ptr<CancelFlag> flag, std::function<void()> body) {
   auto finished = std::make_shared<std::atomic<bool>>(false);
+  // Started and tracked under the lock, so `abandonAll` either sees the thread or has
+  // already marked its flag.
+  std::lock_guard lock(mutex_);
+  if (abandoned_) flag->cancel();
+  joinFinishedThreads();
   std::thread thread([flag, finished, body = std::move(body)] {
     ScopedThreadCancelFlag scope(flag.get());
     body();
     finished->store(true);
   });
-  std::lock_guard lock(mutex_);
-  joinFinishedThreads();
   threads_.push_back({std::move(thread), std::move(flag), std::move(finished)});
 }
 

@@ -65,7 +65,8 @@ class Monitor {
   void toggleMonitor(const std::string& intervalText);
   void fetchAllNow();
 
-  // Cancels every round and worker this monitor started (the headless program's stop).
+  // Cancels every round and worker this monitor started, and every one it starts from now on
+  // (the headless program's stop: a round that was about to start a plan starts it abandoned).
   void abandonAll();
 
   // One loop; with `repeat` it pauses `intervalSeconds` and goes on until the calling thread's
@@ -96,6 +97,7 @@ class Monitor {
   std::mutex mutex_;
   std::shared_ptr<CancelFlag> loopFlag_;
   std::vector<Tracked> threads_;
+  bool abandoned_ = false;
 };
 
 }  // namespace zorvqi

@@ -27,11 +27,6 @@ constexpr int kCompareIdMode = 8;
 constexpr int kCacheReplaceEvery = 20;
 constexpr std::chrono::milliseconds kStorePacing{50};
 
-bool abandoned() {
-  const CancelFlag* flag = threadCancelFlag();
-  return flag && flag->isCancelled();
-}
-
 PageRequest requestFor(const Plan& plan) {
   PageRequest request;
   request.url = plan.url;
@@ -62,7 +57,7 @@ class WorkerRun {
     view_.appendRawStatus("\r\n开始提取 方案" + id + " 的新文章 ---- " + nowText(TimeForm::Short));
     view_.appendRawStatus("\r\n正在 采集源码");
     const std::string source = fetchPage(requestFor(plan_));
-    if (abandoned()) return;
+    if (threadWorkAbandoned()) return;
     const Region region =
         regionToMatch(ExtractCaller::PlanWorker, source, plan_.startMarker, plan_.endMarker);
     if (region.status != RegionStatus::Ready) {
@@ -76,10 +71,10 @@ class WorkerRun {
 
     if (!compareIdMode()) prepareCache(static_cast<int>(matches.size()));
     for (auto it = matches.rbegin(); it != matches.rend(); ++it) {
-      if (abandoned()) return;
+      if (threadWorkAbandoned()) return;
       handleMatch(*it);
     }
-    if (abandoned()) return;
+    if (threadWorkAbandoned()) return;
     if (storedCount_ > 0) recordLatest(matches.front());
     plan_.urlCache = reloaded_ ? seenThisRun_ : plan_.urlCache + newAddresses_;
     view_.appendRawStatus("\r\n任务" + id + "执行结束（" + decimalText(plan_.cacheCounter) +
@@ -180,7 +175,7 @@ std::unique_lock<std::mutex> takeRunLock(Plan& plan) {
 
 void runPlanWorker(const std::shared_ptr<Plan>& plan, Database& database, MonitorView& view) {
   const std::unique_lock lock = takeRunLock(*plan);
-  if (!lock.owns_lock() || abandoned()) return;
+  if (!lock.owns_lock() || threadWorkAbandoned()) return;
   WorkerRun(*plan, database, view).run();
 }
 

@@ -8,6 +8,9 @@
 // article recorded meanwhile is never lost between the read and the reset), the
 // key-article-seen flag never. Every update of one article is made under one lock, so a
 // text is never read half-appended.
+// A worker abandoned by its round (its thread's cancel flag is set, base/cancel_flag.h)
+// records nothing: the flag is checked under the lock, so an article it was still handling
+// when its round gave up on it is neither counted nor reminded.
 // Thread safety: every member may be called from any thread.
 #pragma once
 

@@ -12,11 +12,6 @@ namespace {
 // not freeze a window for long (the lock holder never pumps events).
 constexpr int kBusyTimeoutMs = 3000;
 
-bool callerCancelled() {
-  const CancelFlag* flag = threadCancelFlag();
-  return flag && flag->isCancelled();
-}
-
 std::string columnText(sqlite3_stmt* statement, int column) {
   const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
   if (!text) return {};
@@ -76,7 +71,7 @@ bool Database::isOpen() const {
 }
 
 bool Database::usable() const {
-  return connection_ && !callerCancelled();
+  return connection_ && !threadCancelled();
 }
 
 bool Database::prepare(std::string_view sql, const std::vector<SqlValue>& values) {

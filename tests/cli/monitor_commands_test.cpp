@@ -93,5 +93,22 @@ TEST_F(MonitorCommandsTest, WatchKeepsFindingNewArticlesUntilSignalled) {
   EXPECT_EQ(storedArticles(), 5);
 }
 
+// Without a stored "频率" the desktop's interval box keeps its "600"; the headless monitor
+// must pause as long, not hammer the sites with back-to-back rounds.
+TEST_F(MonitorCommandsTest, WatchWithoutAStoredIntervalPausesAsTheDesktopWould) {
+  testing::CliProcess watch({"--dir", dir.path().string(), "watch"});
+  ASSERT_TRUE(watch.started());
+  for (int i = 0; i < 200 && watch.outputSoFar().find(printed("有新文章：")) == std::string::npos; ++i)
+    std::this_thread::sleep_for(50ms);
+  std::this_thread::sleep_for(1s);
+  const auto result = watch.stop(SIGTERM);
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  const std::string start = printed("开始提取 方案1");
+  std::size_t rounds = 0;
+  for (std::size_t at = result.out.find(start); at != std::string::npos; at = result.out.find(start, at + 1))
+    ++rounds;
+  EXPECT_EQ(rounds, 1u) << result.out;
+}
+
 }  // namespace
 }  // namespace zorvqi

@@ -18,6 +18,7 @@ namespace zorvqi {
 namespace {
 
 using testing::readFileBytes;
+using testing::realPagesDir;
 using testing::testDataDir;
 
 // The pattern <li><a href="[var]"[var0]>[var]</a>[var0]<span>[var]</span><em>[int]</em></li>
@@ -73,10 +74,6 @@ TEST(ListPages, FixtureArticlesComposeAsTheWorkerStoresThem) {
   EXPECT_EQ(last.title, "招聘 <实习生> 100%");
   EXPECT_EQ(last.extra, "2024-05-06 编号1003");
   EXPECT_EQ(last.id, 1003);
-}
-
-std::filesystem::path realPagesDir() {
-  return std::filesystem::path(ZORVQI_SOURCE_DIR) / ".." / "shared" / "realpages";
 }
 
 std::size_t countOccurrences(std::string_view text, std::string_view needle) {

@@ -36,6 +36,7 @@ class ScriptedRunner : public PlanRunner {
  public:
   void runPlan(int planId) override {
     ++runs[planId];
+    if (threadCancelFlag()->isCancelled()) ++ranAbandoned;
     {
       std::lock_guard lock(mutex);
       ranOrder.push_back(planId);
@@ -59,6 +60,7 @@ class ScriptedRunner : public PlanRunner {
   std::set<int> hanging;
   std::array<std::atomic<int>, 10> runs{};
   std::atomic<int> lateWrites{0};
+  std::atomic<int> ranAbandoned{0};
 
  private:
   std::mutex mutex;
@@ -166,6 +168,19 @@ TEST_F(MonitorTest, HangingPlanIsSkippedAfterTheLimitAndTheNextStillRuns) {
   EXPECT_TRUE(statusHas(view, "本轮执行完毕！有新文章：真"));
   EXPECT_EQ(runner.lateWrites.load(), 0);
   resetReminderPending();
+}
+
+// The headless stop can come while a round is about to start its next plan: that plan's
+// worker must start abandoned and change nothing.
+TEST_F(MonitorTest, AWorkerStartedAfterAbandonAllIsAbandonedFromTheStart) {
+  FixedSelection selection({{1, true}});
+  runner.storing[1] = 2;
+  Monitor monitor(view, selection, dialogs, runner, nullptr);
+  monitor.abandonAll();
+  monitor.runRounds(Selection::Checked, 0, false);
+  EXPECT_EQ(runner.ranAbandoned.load(), runner.runs[1].load());
+  EXPECT_EQ(roundAccumulators().peek().storedCount, 0);
+  EXPECT_FALSE(statusHas(view, "本轮执行完毕！有新文章：真"));
 }
 
 TEST_F(MonitorTest, ContinuousRoundsWithIntervalZeroFollowEachOther) {

@@ -42,8 +42,9 @@ class PlanWorkerTest : public ::testing::Test {
     setCurrentClock(&clock);
     publishReminderSettings({});
     roundAccumulators().takeAndReset();
-    zorvqi::testing::createSqliteFile(dir.file("zorv.db"), zorvqi::testing::shippedSchema() +
-                                                               "INSERT INTO rule (id, name) VALUES (1, 'p');");
+    zorvqi::testing::createSqliteFile(
+        dir.file("zorv.db"),
+        zorvqi::testing::shippedSchema() + "INSERT INTO rule (id, name) VALUES (1, 'p');");
     ASSERT_TRUE(db.openStore(dir.file("zorv.db")));
     plan->id = 1;
     plan->name = "演示";
@@ -63,10 +64,14 @@ class PlanWorkerTest : public ::testing::Test {
   }
   void TearDown() override { setCurrentClock(nullptr); }
 
-  void servePage(const std::vector<Item>& items) { server.serve("/list", listPage(items), "text/html; charset=gbk"); }
+  void servePage(const std::vector<Item>& items) {
+    server.serve("/list", listPage(items), "text/html; charset=gbk");
+  }
   void run() { runPlanWorker(plan, db, view); }
   std::vector<std::vector<std::string>> stored() {
-    return db.queryTable("select title, url, other, issoucang, addtime, planname, planid from info order by id").rows;
+    return db
+        .queryTable("select title, url, other, issoucang, addtime, planname, planid from info order by id")
+        .rows;
   }
   std::vector<std::string> ruleRow() {
     return db.queryTable("select arttile, arturl, lasttime, lastid from rule where id=1").rows.at(0);
@@ -114,7 +119,8 @@ TEST_F(PlanWorkerTest, LookUpModeStoresNewArticlesLastMatchFirst) {
 TEST_F(PlanWorkerTest, CompareIdModeStoresIdsAboveTheLastOne) {
   plan->detectMode = 8;
   plan->lastId = 100;
-  servePage({{"/t/105", "五", "105"}, {"/t/103", "三", "103"}, {"/t/100", "零", "100"}, {"/t/101", "一", "101"}});
+  servePage(
+      {{"/t/105", "五", "105"}, {"/t/103", "三", "103"}, {"/t/100", "零", "100"}, {"/t/101", "一", "101"}});
   run();
   const auto rows = stored();
   ASSERT_EQ(rows.size(), 3u);
@@ -209,7 +215,8 @@ TEST_F(PlanWorkerTest, NoNewArticleWritesNothingToRule) {
 TEST_F(PlanWorkerTest, EmptySourceAndEmptyRegionAreReported) {
   plan->url = "http://127.0.0.1:1/list";  // nothing listens there
   run();
-  EXPECT_NE(view.status().find("\r\n源码为空或无效，请检查网络或有效标记！ - 2020-5-3 9:7:5"), std::string::npos);
+  EXPECT_NE(view.status().find("\r\n源码为空或无效，请检查网络或有效标记！ - 2020-5-3 9:7:5"),
+            std::string::npos);
   servePage({{"/1", "一", "1"}});
   plan->url = server.url("/list");
   plan->endMarker = "</ol>";

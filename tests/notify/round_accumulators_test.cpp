@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/cancel_flag.h"
+
 #include <thread>
 #include <vector>
 
@@ -29,6 +31,32 @@ TEST(RoundAccumulators, CollectsEntryFormsAndResetsWhereTheSystemDoes) {
   acc.beginRound();
   EXPECT_FALSE(acc.hasNew());
   EXPECT_TRUE(acc.keyArticleSeen());
+}
+
+// The round has given up on the worker and may already be writing its round-end line.
+TEST(RoundAccumulators, AnAbandonedWorkerRecordsNothing) {
+  RoundAccumulators acc;
+  CancelFlag flag;
+  std::thread worker([&] {
+    ScopedThreadCancelFlag scope(&flag);
+    acc.recordStored("before", "http://a/1", {false, false, true});
+    flag.cancel();
+    acc.recordStored("after", "http://a/2", {true, true, true});
+    acc.markKeyArticleSeen();
+  });
+  worker.join();
+  const RoundCollection taken = acc.takeAndReset();
+  EXPECT_EQ(taken.storedCount, 1);
+  EXPECT_EQ(taken.mailText, "\r\nbefore：http://a/1");
+  EXPECT_TRUE(taken.wechatText.empty());
+  EXPECT_FALSE(acc.keyArticleSeen());
+  acc.beginRound();
+  std::thread late([&] {
+    ScopedThreadCancelFlag scope(&flag);
+    acc.recordStored("late", "http://a/3", {});
+  });
+  late.join();
+  EXPECT_FALSE(acc.hasNew());  // no "真" and no reminder for an article that was never stored
 }
 
 TEST(RoundAccumulators, NothingIsLostBetweenConcurrentFillingAndTaking) {

@@ -29,6 +29,10 @@ void writeFileBytes(const std::filesystem::path& path, const std::string& bytes)
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::filesystem::path realPagesDir() {
+  return std::filesystem::path(ZORVQI_SOURCE_DIR) / ".." / "shared" / "realpages";
+}
+
 std::filesystem::path testDataDir() { return std::filesystem::path(ZORVQI_SOURCE_DIR) / "tests" / "data"; }
 
 }  // namespace zorvqi::testing

@@ -28,4 +28,8 @@ void writeFileBytes(const std::filesystem::path& path, const std::string& bytes)
 // The directory of the project's own test data files (tests/data).
 std::filesystem::path testDataDir();
 
+// The pages saved from real sites, kept beside the checkout (../shared/realpages); tests
+// that read them skip when the folder is not there.
+std::filesystem::path realPagesDir();
+
 }  // namespace zorvqi::testing

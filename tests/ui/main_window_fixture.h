@@ -16,6 +16,7 @@
 #include "text/charset.h"
 #include "ui/browser/browser_view.h"
 #include "ui/main/main_window.h"
+#include "ui/main/tree_widget_plan_selection.h"
 #include "ui/main/window_controllers.h"
 #include "ui/qtsupport/qt_text.h"
 
@@ -34,9 +35,10 @@ class MainWindowFixture {
     window.resize(ui::MainWindow::kDesignWidth, ui::MainWindow::kDesignHeight);
     window.show();
     browser.create(window.浏览器框);
+    selection = std::make_unique<ui::TreeWidgetPlanSelection>(*window.栏目框);
     controllers = std::make_unique<ui::WindowControllers>(
-        window,
-        ui::WindowServices{database, browser, dialogs, [] { return std::string(kServiceBase); }, nullptr});
+        window, ui::WindowServices{database, browser, dialogs, *selection,
+                                   [] { return std::string(kServiceBase); }, nullptr});
     journal->reset();
   }
 
@@ -57,6 +59,7 @@ class MainWindowFixture {
   RecordingDialogs dialogs;
   ui::MainWindow window;
   ui::BrowserView browser;
+  std::unique_ptr<ui::TreeWidgetPlanSelection> selection;
   std::unique_ptr<ui::WindowControllers> controllers;
 };
 

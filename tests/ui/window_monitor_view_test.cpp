@@ -15,7 +15,7 @@
 #include "notify/round_accumulators.h"
 #include "store/load_plans.h"
 #include "store/settings_file.h"
-#include "ui/main/plan_tree_selection.h"
+#include "ui/main/plan_tree_view.h"
 #include "ui/qtsupport/ui_thread.h"
 
 using namespace std::chrono_literals;
@@ -198,14 +198,6 @@ class WindowMonitorRoundTest : public QObject {
     return zorvqi::threadPump().waitUntil([&] { return statusHas(text); },
                                           zorvqi::SteadyClock::now() + 30s) == zorvqi::WaitResult::Satisfied;
   }
-  void fillPlanTree() {
-    QTreeWidget& tree = *f_->window.栏目框;
-    auto* category = new QTreeWidgetItem(&tree, QStringList{QStringLiteral("演示")});
-    category->setData(0, zorvqi::ui::kPlanNodeValueRole, -11);
-    planNode_ = new QTreeWidgetItem(category, QStringList{QStringLiteral("论坛 [1]")});
-    planNode_->setData(0, zorvqi::ui::kPlanNodeValueRole, 1);
-    planNode_->setCheckState(0, Qt::Checked);
-  }
 
  private slots:
   void initTestCase() { zorvqi::setThreadPump(&pump_); }
@@ -229,7 +221,9 @@ class WindowMonitorRoundTest : public QObject {
     zorvqi::PlanLoad load = zorvqi::loadPlans(f_->database, settings, f_->dialogs);
     QVERIFY(load.status == zorvqi::PlanLoadStatus::Loaded);
     zorvqi::replacePlanTable(load.table);
-    fillPlanTree();
+    zorvqi::ui::showPlanTree(*f_->window.栏目框, load.tree);
+    planNode_ = f_->window.栏目框->topLevelItem(0)->child(0);
+    QCOMPARE(planNode_->checkState(0), Qt::Checked);
     trayCalls_ = 0;
     f_->controllers->view().setReminderHooks({.showNewArticleTray = [this] { ++trayCalls_; }});
   }

@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -26,6 +27,19 @@ struct Article {
   std::string title;  // GBK
 };
 
+// A navigation block of links to the forum's boards, indented and spread over lines as sites
+// write them, grown to about `bytes`. Empty for 0.
+std::string navigationBlock(std::size_t bytes) {
+  if (bytes == 0) return {};
+  std::string block = "\n  <div id=\"nav\">";
+  for (int board = 1; block.size() < bytes; ++board) {
+    const std::string number = std::to_string(board);
+    block += "\n    <a class=\"board\" href=\"/forum/list.php?fid=" + number + "\" title=\"版块 " + number +
+             "\">\n      版块" + number + " 讨论区 &amp; 资源\n    </a>";
+  }
+  return block + "\n  </div>";
+}
+
 }  // namespace
 
 struct DemoSite::State {
@@ -40,6 +54,7 @@ struct DemoSite::State {
   bool stopped = false;
   std::vector<Article> articles;  // oldest first
   int timedPublished = 0;
+  std::string navigation;  // the padding before every list, built once
 
   void addArticles(int count) {
     for (int i = 0; i < count; ++i) {
@@ -49,7 +64,8 @@ struct DemoSite::State {
     }
   }
 
-  // Articles due by the publish interval appear when someone looks.
+  // The articles a list shows, oldest first; those due by the publish interval appear when
+  // someone looks.
   std::vector<Article> currentArticles() {
     std::lock_guard lock(mutex);
     if (options.publishInterval.count() > 0) {
@@ -60,7 +76,9 @@ struct DemoSite::State {
         timedPublished = due;
       }
     }
-    return articles;
+    const std::size_t limit = static_cast<std::size_t>(std::max(options.listLimit, 0));
+    const std::size_t shown = limit > 0 ? std::min(articles.size(), limit) : articles.size();
+    return std::vector<Article>(articles.end() - static_cast<std::ptrdiff_t>(shown), articles.end());
   }
 
   std::string listItems() {
@@ -76,7 +94,7 @@ struct DemoSite::State {
 
   std::string listPage(const std::string& heading) {
     return "<html>\n<head><meta charset=\"gbk\"><title>" + heading + "</title></head>\n<body>\n  <h1>" +
-           heading + "</h1>\n  <ul id=\"list\">" + listItems() +
+           heading + "</h1>" + navigation + "\n  <ul id=\"list\">" + listItems() +
            "\n  </ul>\n  <div id=\"foot\">演示站点 &lt;zorvqi&gt; "
            "&quot;每隔一段时间发布新帖&quot;</div>\n</body>\n</html>\n";
   }
@@ -121,6 +139,7 @@ struct DemoSite::State {
 
 DemoSite::DemoSite(DemoSiteOptions options) : state_(std::make_unique<State>()) {
   state_->options = options;
+  state_->navigation = navigationBlock(options.padding);
   state_->addArticles(options.initialArticles);
   state_->routes();
 }

@@ -11,10 +11,15 @@
 //   /changed/list.php  a page whose layout lacks the list's start marker
 //   /thread.php?tid=N  one article
 // Every list is sent gzip-compressed when the request says "Accept-Encoding: gzip".
+// A list limit of N > 0 shows only the newest N articles, as a site's first page does; a
+// padding of B > 0 bytes puts a navigation block of about that size before the list, so a
+// list page weighs what a real site's does (the benchmarks use ~200 KB). Both are off by
+// default, and the pages are then as described above.
 // Thread safety: all members may be called from any thread.
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -25,6 +30,8 @@ struct DemoSiteOptions {
   int initialArticles = 5;
   std::chrono::seconds publishInterval{0};
   std::chrono::milliseconds slowDelay{130000};
+  int listLimit = 0;
+  std::size_t padding = 0;
 };
 
 class DemoSite {

@@ -1,5 +1,6 @@
 // zorvqi-demo-site: the demo forum on 127.0.0.1, for the first start and for trying plans.
-//   zorvqi-demo-site [--port P] [--interval S] [--articles N]
+//   zorvqi-demo-site [--port P] [--interval S] [--articles N] [--list N] [--padding BYTES]
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -28,8 +29,14 @@ int main(int argc, char** argv) {
       options.publishInterval = std::chrono::seconds(std::atoi(argv[i + 1]));
     else if (std::strcmp(argv[i], "--articles") == 0)
       options.initialArticles = std::atoi(argv[i + 1]);
+    else if (std::strcmp(argv[i], "--list") == 0)
+      options.listLimit = std::atoi(argv[i + 1]);
+    else if (std::strcmp(argv[i], "--padding") == 0)
+      options.padding = static_cast<std::size_t>(std::max(std::atol(argv[i + 1]), 0L));
     else {
-      std::fprintf(stderr, "usage: zorvqi-demo-site [--port P] [--interval S] [--articles N]\n");
+      std::fprintf(stderr,
+                   "usage: zorvqi-demo-site [--port P] [--interval S] [--articles N] [--list N] "
+                   "[--padding BYTES]\n");
       return 2;
     }
   }

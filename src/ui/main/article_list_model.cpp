@@ -28,8 +28,7 @@ QString columnCaption(int column) {
 
 }  // namespace
 
-ArticleListModel::ArticleListModel(QObject* parent)
-    : QAbstractTableModel(parent), firstColour_(Qt::white), secondColour_(Qt::white) {}
+ArticleListModel::ArticleListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int ArticleListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -52,8 +51,6 @@ QVariant ArticleListModel::data(const QModelIndex& index, int role) const {
       if (index.column() == kSiteColumn && shown.article.marked) return markImage();
       if (index.column() == kTimeColumn && shown.roundEnd) return roundEndImage();
       return {};
-    case Qt::BackgroundRole:
-      return index.row() % 2 == 0 ? firstColour_ : secondColour_;
     default:
       return {};
   }
@@ -68,9 +65,6 @@ void ArticleListModel::insertAtTop(const ArticleRow& row) {
   beginInsertRows({}, 0, 0);
   rows_.push_front({row});
   endInsertRows();
-  // Every row below moved by one, so each now takes the other colour.
-  if (rows_.size() > 1)
-    emit dataChanged(index(1, 0), index(rowCount() - 1, kArticleColumnCount - 1), {Qt::BackgroundRole});
 }
 
 void ArticleListModel::append(const ArticleRow& row) {
@@ -107,13 +101,6 @@ void ArticleListModel::markTopRowAtRoundEnd() {
   std::string& time = top.article.cells[kTimeColumn];
   time = roundEndTimeCell(time);
   emit dataChanged(index(0, kTimeColumn), index(0, kTimeColumn));
-}
-
-void ArticleListModel::setRowColours(const QColor& first, const QColor& second) {
-  firstColour_ = first;
-  secondColour_ = second;
-  if (!rows_.empty())
-    emit dataChanged(index(0, 0), index(rowCount() - 1, kArticleColumnCount - 1), {Qt::BackgroundRole});
 }
 
 }  // namespace zorvqi::ui

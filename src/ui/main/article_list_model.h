@@ -3,13 +3,11 @@
 // Contract: rows only ever arrive at the top (`insertAtTop`) or at the bottom (`append`),
 // and leave all at once (`clear`) or from the bottom (`trimTo`). Cell 1 shows the mark image
 // when the row is marked; after `markTopRowAtRoundEnd` the top row's time cell shows the
-// round-end image and only its last five characters. Row backgrounds alternate between the
-// two row colours, the first row painted with the first. The header captions are the list's
+// round-end image and only its last five characters. The header captions are the list's
 // seven column captions. Thread safety: UI thread only.
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QColor>
 #include <deque>
 #include <vector>
 
@@ -50,8 +48,6 @@ class ArticleListModel : public QAbstractTableModel {
   const ArticleRow& article(int row) const { return rows_[static_cast<std::size_t>(row)].article; }
   bool hasRoundEndImage(int row) const { return rows_[static_cast<std::size_t>(row)].roundEnd; }
 
-  void setRowColours(const QColor& first, const QColor& second);
-
  private:
   struct ShownRow {
     ArticleRow article;
@@ -59,8 +55,6 @@ class ArticleListModel : public QAbstractTableModel {
   };
 
   std::deque<ShownRow> rows_;
-  QColor firstColour_;
-  QColor secondColour_;
 };
 
 }  // namespace zorvqi::ui

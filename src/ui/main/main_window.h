@@ -2,21 +2,33 @@
 //
 // Contract: the constructor creates every control of the window with its Qt object name
 // and member name, captions and initial texts, at its design place in the design size
-// 1000 x 618. Behaviour is added by the window's handlers (start-up, status box, title bar,
-// resize rules, menus) and by the controllers of the article list and the monitor, each in a
-// file of its own. Thread safety: UI thread only.
+// 1000 x 618, and the two menus 托盘菜单 and 右击浏览器 with their items (their commands are
+// connected by the program). The window draws its own frame: the title bar drags it and
+// maximises it on a double-click, 拖动图 resizes it, 最小化 minimises it, 设置 pops up
+// 托盘菜单, 关闭按钮 and a close request of the desktop ask the program to exit
+// (`exitRequested`; the window itself stays). Every size change applies the resize rules
+// (main_window_layout.h); a minimised window hides itself when `setHidesWhenMinimised(true)`
+// (only where a tray icon can bring it back). The status box operations take GBK texts
+// (status_box.h). Behaviour of the article list and the monitor is added by their own
+// controllers, each in a file of its own. Thread safety: UI thread only.
 #pragma once
 
+#include <QAction>
+#include <QColor>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTableView>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QWidget>
+#include <optional>
+#include <string>
+
+#include "ui/main/window_frame.h"
 
 namespace zorvqi::ui {
 
@@ -28,6 +40,23 @@ class MainWindow : public QWidget {
 
   static constexpr int kDesignWidth = 1000;
   static constexpr int kDesignHeight = 618;
+
+  // Status box (状态框), GBK texts.
+  void setStatus(const std::string& text);
+  void appendRawStatus(const std::string& text);
+  void appendStatus(const std::string& text);
+  void replaceStatus(const std::string& text);
+  std::string statusText() const;
+
+  // A visible window is hidden; a hidden one is shown in the normal state.
+  void toggleMainWindow();
+  void setHidesWhenMinimised(bool hides) { hidesWhenMinimised_ = hides; }
+  // Row height of 文章列表框 and its alternating row colours (the first row takes `first`);
+  // a colour left out keeps the list's own.
+  void setArticleRowAppearance(int rowHeight, std::optional<QColor> first, std::optional<QColor> second);
+  // Pops up 托盘菜单 or 右击浏览器 at a screen position without waiting for a choice.
+  void popUpTrayMenu(QPoint screenPosition);
+  void popUpBrowserMenu(QPoint screenPosition);
 
   QFrame* 软件框;
   QWidget* 标题栏;
@@ -52,10 +81,39 @@ class MainWindow : public QWidget {
   QTableView* 文章列表框;
   QLabel* 挡表头的透明标签;
   QPlainTextEdit* 便签框;
-  QSplitter* 分隔条1;
+  SplitterBar* 分隔条1;
   QWidget* 浏览器框;
   QPlainTextEdit* 状态框;
   QLabel* 拖动图;
+
+  QMenu* 托盘菜单;
+  QAction* 选项设置;
+  QAction* 记住当前界面大小;  // "记住当前 界面大小"
+  QAction* 关于作者;          // "关于 || 作者"
+  QAction* 网站规则共享平台;
+  QAction* 退出;
+
+  QMenu* 右击浏览器;
+  QAction* 复制;
+  QAction* 刷新;
+
+ signals:
+  void exitRequested();
+  void activated();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void createControls();
+  void createMenus();
+  void connectFrame();
+  void hideIfMinimised();
+
+  bool hidesWhenMinimised_ = false;
 };
 
 }  // namespace zorvqi::ui

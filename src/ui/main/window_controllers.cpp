@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "monitor/store_plan_runner.h"
+#include "ui/main/article_list_view.h"
 #include "ui/main/main_window.h"
 
 namespace zorvqi::ui {
@@ -32,9 +33,8 @@ void runWhilePumping(const std::function<void()>& work) {
 }  // namespace
 
 WindowControllers::WindowControllers(MainWindow& window, WindowServices services)
-    : window_(window),
-      articles_(std::make_unique<ArticleListModel>()),
-      view_(std::make_unique<WindowMonitorView>(*window.状态框, *articles_)) {
+    : articles_(std::make_unique<ArticleListModel>()),
+      view_(std::make_unique<WindowMonitorView>(window, *articles_)) {
   setUpArticleList(*window.文章列表框, *articles_);
   // The window's first focus goes to the list: in the search box it would take the hint away
   // and replace the welcome line before the user has asked for anything.
@@ -47,9 +47,8 @@ WindowControllers::WindowControllers(MainWindow& window, WindowServices services
   rowActions_ =
       std::make_unique<ArticleRowActions>(*window.文章列表框, *articles_, *pages_, services.database,
                                           services.browser, *view_, std::move(services.serviceBase));
-  selection_ = std::make_unique<PlanTreeSelection>(*window.栏目框);
   runner_ = std::make_unique<StorePlanRunner>(services.database, *view_);
-  monitor_ = std::make_unique<Monitor>(*view_, *selection_, services.dialogs, *runner_,
+  monitor_ = std::make_unique<Monitor>(*view_, services.selection, services.dialogs, *runner_,
                                        std::move(services.sendMail));
   buttons_ = std::make_unique<MonitorButtons>(*window.运行, *window.一键提取, *window.频率框, *monitor_);
 }
@@ -60,10 +59,6 @@ WindowControllers::~WindowControllers() {
   buttons_.reset();
   monitor_->abandonAll();
   runWhilePumping([this] { monitor_.reset(); });
-}
-
-void WindowControllers::applyRowLook(const ArticleRowLook& look) {
-  ui::applyRowLook(*window_.文章列表框, *articles_, look);
 }
 
 }  // namespace zorvqi::ui

@@ -1,9 +1,6 @@
 #include "ui/main/window_monitor_view.h"
 
-#include <QScrollBar>
-#include <QTextCursor>
-
-#include "ui/qtsupport/qt_text.h"
+#include "ui/main/main_window.h"
 #include "ui/qtsupport/ui_thread.h"
 
 namespace zorvqi::ui {
@@ -17,36 +14,19 @@ void callHook(const Hook& hook, Args&&... args) {
 
 }  // namespace
 
-QString statusBoxText(const std::string& gbk) {
-  QString text = toQString(gbk);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return text;
-}
-
-WindowMonitorView::WindowMonitorView(QPlainTextEdit& statusBox, ArticleListModel& articles)
-    : statusBox_(&statusBox), articles_(&articles) {}
+WindowMonitorView::WindowMonitorView(MainWindow& window, ArticleListModel& articles)
+    : window_(&window), articles_(&articles) {}
 
 void WindowMonitorView::setStatus(const std::string& text) {
   runOnUiThread([&] {
-    if (!statusBox_) return;
-    statusBox_->setPlainText(statusBoxText(text));
-    scrollStatusToEnd();
+    if (window_) window_->setStatus(text);
   });
 }
 
 void WindowMonitorView::appendRawStatus(const std::string& text) {
   runOnUiThread([&] {
-    if (!statusBox_) return;
-    QTextCursor end(statusBox_->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(statusBoxText(text));
-    scrollStatusToEnd();
+    if (window_) window_->appendRawStatus(text);
   });
-}
-
-void WindowMonitorView::scrollStatusToEnd() {
-  statusBox_->moveCursor(QTextCursor::End);
-  statusBox_->verticalScrollBar()->setValue(statusBox_->verticalScrollBar()->maximum());
 }
 
 void WindowMonitorView::insertArticleAtTop(const ArticleRow& row) {

@@ -1,9 +1,9 @@
 // The monitor's view on the main window: 状态框 and 文章列表框, and hooks for the popup
 // window, the tray and the sound.
 //
-// Contract: implements MonitorView (monitor/monitor_view.h) on the window. The status box
-// keeps its text as the user reads it: a "\r\n" starts a new line, the box scrolls to its
-// last line after every change. List rows go to the ArticleListModel. The popup, tray and
+// Contract: implements MonitorView (monitor/monitor_view.h) on the window. Status texts go
+// to the window's status box operations (MainWindow::setStatus and appendRawStatus, see
+// status_box.h); list rows go to the ArticleListModel. The popup, tray and
 // sound calls go to `ReminderHooks`; a hook left empty does nothing.
 // Every call made on another thread is run on the UI thread as a blocking queued call
 // (ui_thread.h), so it returns once the change is made; a call of a cancelled worker, or one
@@ -12,7 +12,6 @@
 // `setReminderHooks` on the UI thread, before rounds start.
 #pragma once
 
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <functional>
 #include <string>
@@ -21,6 +20,8 @@
 #include "ui/main/article_list_model.h"
 
 namespace zorvqi::ui {
+
+class MainWindow;
 
 struct ReminderHooks {
   std::function<void()> ensurePopupWindow{};
@@ -32,7 +33,7 @@ struct ReminderHooks {
 
 class WindowMonitorView : public MonitorView {
  public:
-  WindowMonitorView(QPlainTextEdit& statusBox, ArticleListModel& articles);
+  WindowMonitorView(MainWindow& window, ArticleListModel& articles);
 
   void setReminderHooks(ReminderHooks hooks) { hooks_ = std::move(hooks); }
 
@@ -52,14 +53,9 @@ class WindowMonitorView : public MonitorView {
   void playReminderSound() override;
 
  private:
-  void scrollStatusToEnd();
-
-  QPointer<QPlainTextEdit> statusBox_;
+  QPointer<MainWindow> window_;
   QPointer<ArticleListModel> articles_;
   ReminderHooks hooks_;
 };
-
-// A GBK status text as the box shows it: "\r\n" becomes a line break.
-QString statusBoxText(const std::string& gbk);
 
 }  // namespace zorvqi::ui
