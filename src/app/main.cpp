@@ -3,8 +3,10 @@
 
 #include "app/desktop_program.h"
 #include "base/program_dir.h"
+#include "monitor/reminder_sound.h"
 #include "store/database.h"
 #include "ui/browser/browser_environment.h"
+#include "ui/main/window_controllers.h"
 #include "ui/platform/global_hot_key.h"
 #include "ui/platform/sound_player.h"
 #include "ui/platform/system_tray_icon.h"
@@ -38,5 +40,14 @@ int main(int argc, char** argv) {
       {dialogs, tray, *hotKey, sound, zorvqi::programDatabase(), &zorvqi::app::endProcessNow});
   if (program.start() == zorvqi::app::StartResult::Refused) return 0;
   dialogs.setParent(&program.window());
+
+  // The article list and the monitor on the window; popup hooks join with the popup window.
+  zorvqi::ui::WindowControllers controllers(
+      program.window(), {program.database(), program.browser(), dialogs, program.planSelection(),
+                         [&program] { return program.companion().baseAddress(); }, nullptr});
+  controllers.view().setReminderHooks(
+      {.showNewArticleTray = [&program] { program.reminderTray().showNewArticles(); },
+       .playReminderSound = [&program] { program.sound().play(zorvqi::reminderSoundBytes()); }});
+  program.setMonitorStop([&controllers] { controllers.monitor().abandonAll(); });
   return QApplication::exec();
 }
