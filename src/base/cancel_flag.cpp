@@ -12,16 +12,24 @@ void CancelFlag::cancel() {
   wakeAllWaits();
 }
 
-CancelFlag* threadCancelFlag() { return currentFlag; }
+CancelFlag* threadCancelFlag() {
+  return currentFlag;
+}
 
-bool threadCancelled() { return currentFlag && currentFlag->isCancelled(); }
+bool threadCancelled() {
+  return currentFlag && currentFlag->isCancelled();
+}
 
-bool threadWorkAbandoned() { return threadCancelled() || programStopping(); }
+bool threadWorkAbandoned() {
+  return threadCancelled() || programStopping();
+}
 
 ScopedThreadCancelFlag::ScopedThreadCancelFlag(CancelFlag* flag) : previous_(currentFlag) {
   currentFlag = flag;
 }
 
-ScopedThreadCancelFlag::~ScopedThreadCancelFlag() { currentFlag = previous_; }
+ScopedThreadCancelFlag::~ScopedThreadCancelFlag() {
+  currentFlag = previous_;
+}
 
 }  // namespace zorvqi

@@ -26,6 +26,8 @@ const Clock& currentClock() {
   return clock ? *clock : systemClock;
 }
 
-void setCurrentClock(const Clock* clock) { installed.store(clock); }
+void setCurrentClock(const Clock* clock) {
+  installed.store(clock);
+}
 
 }  // namespace zorvqi

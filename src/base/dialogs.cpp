@@ -4,8 +4,8 @@ namespace zorvqi {
 
 const char* const kDefaultDialogTitle = "信息：";
 
-DialogAnswer RecordingDialogs::message(const std::string& text, const std::string& title,
-                                       DialogIcon icon, DialogButtons buttons) {
+DialogAnswer RecordingDialogs::message(const std::string& text, const std::string& title, DialogIcon icon,
+                                       DialogButtons buttons) {
   std::lock_guard lock(mutex_);
   shown_.push_back({text, title, icon, buttons});
   if (answers_.empty()) return DialogAnswer::Ok;

@@ -37,12 +37,14 @@ EventPump& threadPump() {
   return installedPump ? *installedPump : sleeping;
 }
 
-void setThreadPump(EventPump* pump) { installedPump = pump; }
+void setThreadPump(EventPump* pump) {
+  installedPump = pump;
+}
 
 std::optional<WaitResult> waitOutcome(const std::function<bool()>& condition, Deadline deadline) {
   if (condition && condition()) return WaitResult::Satisfied;
   if (programStopping()) return WaitResult::Stopping;
-  if (CancelFlag* flag = threadCancelFlag(); flag && flag->isCancelled()) return WaitResult::Cancelled;
+  if (threadCancelled()) return WaitResult::Cancelled;
   if (SteadyClock::now() >= deadline) return WaitResult::TimedOut;
   return std::nullopt;
 }
@@ -66,9 +68,13 @@ void beginProgramStop() {
   wakeAllWaits();
 }
 
-bool programStopping() { return stopping.load(); }
+bool programStopping() {
+  return stopping.load();
+}
 
-void clearProgramStopForTests() { stopping.store(false); }
+void clearProgramStopForTests() {
+  stopping.store(false);
+}
 
 WaitResult pauseFor(std::chrono::milliseconds duration) {
   return threadPump().waitUntil(nullptr, SteadyClock::now() + duration);

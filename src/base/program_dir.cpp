@@ -17,11 +17,17 @@ std::string& storedDir() {
 
 }  // namespace
 
-const std::string& programDir() { return storedDir(); }
+const std::string& programDir() {
+  return storedDir();
+}
 
-void setProgramDir(std::string dir) { storedDir() = withoutTrailingSlash(std::move(dir)); }
+void setProgramDir(std::string dir) {
+  storedDir() = withoutTrailingSlash(std::move(dir));
+}
 
-std::string programFile(const std::string& name) { return programDir() + "/" + name; }
+std::string programFile(const std::string& name) {
+  return programDir() + "/" + name;
+}
 
 std::string executableDir() {
   std::error_code error;

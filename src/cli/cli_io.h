@@ -1,6 +1,8 @@
-// Input and output of the headless program: arguments arrive as UTF-8 and become GBK,
-// everything printed is UTF-8, tables are TSV with TAB, CR, LF and backslash escaped.
-// Thread safety: call from the program's main thread.
+// Input and output of the headless program.
+//
+// Contract: arguments arrive as UTF-8 and become GBK, everything printed is UTF-8, tables
+// are TSV with TAB, CR, LF and backslash escaped. Thread safety: call from the program's
+// main thread.
 #pragma once
 
 #include <optional>

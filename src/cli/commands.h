@@ -1,4 +1,7 @@
 // The entry of each headless command; each lives in its own cmd_<name>.cpp.
+//
+// Contract: each function is a `Command` of command.h: it gets the arguments after the
+// command's name and returns the exit status. Thread safety: main thread only.
 #pragma once
 
 #include "cli/command.h"

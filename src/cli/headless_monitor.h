@@ -10,7 +10,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 
 #include "cli/cli_store.h"
 #include "cli/command.h"

@@ -21,7 +21,6 @@ struct PageRequest {
   std::string endMarker;
 
   bool isPost() const { return postSwitch == 1; }
-  const char* methodName() const { return isPost() ? "POST" : "GET"; }
 };
 
 }  // namespace zorvqi

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <mutex>
+#include <vector>
 
 #include "base/cancel_flag.h"
 #include "base/event_pump.h"

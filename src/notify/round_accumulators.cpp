@@ -3,14 +3,6 @@
 #include "base/cancel_flag.h"
 
 namespace zorvqi {
-namespace {
-
-bool callerAbandoned() {
-  const CancelFlag* flag = threadCancelFlag();
-  return flag && flag->isCancelled();
-}
-
-}  // namespace
 
 void RoundAccumulators::beginRound() {
   std::lock_guard lock(mutex_);
@@ -19,14 +11,14 @@ void RoundAccumulators::beginRound() {
 
 void RoundAccumulators::markKeyArticleSeen() {
   std::lock_guard lock(mutex_);
-  if (callerAbandoned()) return;
+  if (threadCancelled()) return;
   keyArticleSeen_ = true;
 }
 
 void RoundAccumulators::recordStored(const std::string& title, const std::string& address,
                                      PhoneTargets targets) {
   std::lock_guard lock(mutex_);
-  if (callerAbandoned()) return;
+  if (threadCancelled()) return;
   ++collection_.storedCount;
   hasNew_ = true;
   if (targets.wechat) collection_.wechatText += "\r\n* %[" + title + "%]%(" + address + "%)";

@@ -2,9 +2,7 @@
 
 #include <iconv.h>
 
-#include <array>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace zorvqi {
@@ -49,9 +47,13 @@ struct Cp936Tables {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return false;
     const std::size_t written = sizeof out - outLeft;
-    if (written == 1) code = static_cast<unsigned char>(out[0]);
-    else if (written == 2) code = static_cast<std::uint16_t>(static_cast<unsigned char>(out[0]) << 8 | static_cast<unsigned char>(out[1]));
-    else return false;
+    if (written == 1)
+      code = static_cast<unsigned char>(out[0]);
+    else if (written == 2)
+      code = static_cast<std::uint16_t>(static_cast<unsigned char>(out[0]) << 8 |
+                                        static_cast<unsigned char>(out[1]));
+    else
+      return false;
     return true;
   }
 
@@ -102,13 +104,17 @@ char32_t readUtf8(std::string_view text, std::size_t& pos) {
   int need;
   char32_t c;
   unsigned char low = 0x80, high = 0xBF;
-  if (b0 >= 0xC2 && b0 <= 0xDF) { need = 1; c = b0 & 0x1F; }
-  else if (b0 >= 0xE0 && b0 <= 0xEF) {
-    need = 2; c = b0 & 0x0F;
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    need = 1;
+    c = b0 & 0x1F;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    need = 2;
+    c = b0 & 0x0F;
     if (b0 == 0xE0) low = 0xA0;
     if (b0 == 0xED) high = 0x9F;
   } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-    need = 3; c = b0 & 0x07;
+    need = 3;
+    c = b0 & 0x07;
     if (b0 == 0xF0) low = 0x90;
     if (b0 == 0xF4) high = 0x8F;
   } else {

@@ -15,14 +15,18 @@ namespace zorvqi {
 
 enum class Case { Exact, Ignore };
 
-inline bool isGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+inline bool isGbkLeadByte(unsigned char byte) {
+  return byte >= 0x81 && byte <= 0xFE;
+}
 
 // The length in bytes of the character that starts at `pos` (1 or 2; 1 at the last byte).
 inline std::size_t gbkCharLength(std::string_view text, std::size_t pos) {
   return isGbkLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
 }
 
-inline char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char asciiLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string asciiLowered(std::string_view text);
 
 // The position of the first occurrence of `needle` at or after `from`, or npos. An empty

@@ -29,7 +29,9 @@ std::string withAsciiForms(std::string_view text) {
   return out;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::int64_t readNumber(std::string_view text, std::int64_t lowest, std::int64_t highest) {
   const std::string ascii = withAsciiForms(text);
@@ -52,14 +54,16 @@ std::int64_t readNumber(std::string_view text, std::int64_t lowest, std::int64_t
 }  // namespace
 
 std::int32_t textToInt32(std::string_view text) {
-  return static_cast<std::int32_t>(readNumber(text, std::numeric_limits<std::int32_t>::min(),
-                                              std::numeric_limits<std::int32_t>::max()));
+  return static_cast<std::int32_t>(
+      readNumber(text, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 std::int64_t textToInt64(std::string_view text) {
   return readNumber(text, std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max());
 }
 
-std::string decimalText(std::int64_t value) { return std::to_string(value); }
+std::string decimalText(std::int64_t value) {
+  return std::to_string(value);
+}
 
 }  // namespace zorvqi

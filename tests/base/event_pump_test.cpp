@@ -27,7 +27,8 @@ TEST(EventPump, SeesAConditionSetByAnotherThread) {
     std::this_thread::sleep_for(20ms);
     done = true;
   });
-  EXPECT_EQ(threadPump().waitUntil([&] { return done.load(); }, SteadyClock::now() + 10s), WaitResult::Satisfied);
+  EXPECT_EQ(threadPump().waitUntil([&] { return done.load(); }, SteadyClock::now() + 10s),
+            WaitResult::Satisfied);
   setter.join();
 }
 

@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "support/cli_process.h"
+#include "support/utf8_literal.h"
 
 namespace zorvqi {
 namespace {
 
 using testing::runCli;
-
-std::string utf8(const char8_t* text) {
-  return reinterpret_cast<const char*>(text);
-}
+using testing::utf8;
 
 struct DecodeRun {
   const char* name;

@@ -2,15 +2,14 @@
 
 #include "support/cli_process.h"
 #include "support/temp_dir.h"
+#include "support/utf8_literal.h"
 
 namespace zorvqi {
 namespace {
 
 using testing::runCli;
+using testing::utf8;
 
-std::string utf8(const char8_t* text) {
-  return reinterpret_cast<const char*>(text);
-}
 std::string fixture(const char* name) {
   return (testing::testDataDir() / name).string();
 }

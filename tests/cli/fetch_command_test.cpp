@@ -5,6 +5,7 @@
 #include "support/cli_process.h"
 #include "support/gzip_bytes.h"
 #include "support/raw_http_recorder.h"
+#include "support/utf8_literal.h"
 
 namespace zorvqi {
 namespace {
@@ -15,10 +16,7 @@ using testing::RawHttpRecorder;
 using testing::requestBody;
 using testing::requestLine;
 using testing::runCli;
-
-std::string utf8(const char8_t* text) {
-  return reinterpret_cast<const char*>(text);
-}
+using testing::utf8;
 
 constexpr const char* kUsage =
     "usage: zorvqi-cli fetch [--gbk] [--gzip] [--header LINE]... [--cookie C] [--post DATA] [--start M] "

@@ -2,15 +2,13 @@
 
 #include "support/cli_process.h"
 #include "support/temp_dir.h"
+#include "support/utf8_literal.h"
 
 namespace zorvqi {
 namespace {
 
 using testing::runCli;
-
-std::string utf8(const char8_t* text) {
-  return reinterpret_cast<const char*>(text);
-}
+using testing::utf8;
 
 TEST(NormaliseCommand, ReadsAGbkFileByDefault) {
   testing::TempDir dir;

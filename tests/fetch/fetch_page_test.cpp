@@ -8,6 +8,7 @@
 #include "support/gzip_bytes.h"
 #include "support/raw_http_recorder.h"
 #include "support/temp_dir.h"
+#include "support/utf8_literal.h"
 
 namespace zorvqi {
 namespace {
@@ -16,10 +17,7 @@ using testing::gzipBytes;
 using testing::headerLines;
 using testing::okResponse;
 using testing::RawHttpRecorder;
-
-std::string utf8(const char8_t* text) {
-  return reinterpret_cast<const char*>(text);
-}
+using testing::utf8;
 
 // The first stack always sends a Cookie line; the second only for a cookie text.
 bool sentByFirstStack(const std::string& raw) {
@@ -127,13 +125,8 @@ TEST_F(FetchPageTest, UrlWithoutSchemeReachesTheSecondStack) {
 }
 
 TEST_F(FetchPageTest, NothingReachableGivesNothing) {
-  int port = 0;
-  {
-    RawHttpRecorder gone;
-    port = gone.port();
-  }
   PageRequest request;
-  request.url = "http://127.0.0.1:" + std::to_string(port) + "/list";
+  request.url = "http://127.0.0.1:" + std::to_string(testing::closedLoopbackPort()) + "/list";
   EXPECT_EQ(fetchPage(request), "");
 }
 

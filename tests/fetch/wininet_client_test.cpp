@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
-#include "base/cancel_flag.h"
 #include "support/page_server.h"
 #include "support/raw_http_recorder.h"
 
@@ -136,45 +133,6 @@ TEST(WinInetFetch, RedirectToAnotherSiteKeepsTheCookieBehind) {
   EXPECT_EQ(winInetFetch(request), "secure page");
   ASSERT_EQ(secure.requests().size(), 1u);
   EXPECT_FALSE(secure.requests()[0].hasHeader("Cookie"));
-}
-
-TEST(WinInetFetch, SilentServerEndsAtTheIdleLimit) {
-  RawHttpRecorder server("", RawHttpRecorder::Mode::Silent);
-  PageRequest request;
-  request.url = server.url("/list");
-  FetchLimits limits;
-  limits.idleTimeout = std::chrono::milliseconds(300);
-  const auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(winInetFetch(request, limits), "");
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-}
-
-TEST(WinInetFetch, LongBodyIsCutAtTheCap) {
-  const std::string body(100000, 'b');
-  RawHttpRecorder server(okResponse(body));
-  PageRequest request;
-  request.url = server.url("/list");
-  FetchLimits limits;
-  limits.maxBodyBytes = 5000;
-  EXPECT_EQ(winInetFetch(request, limits), body.substr(0, 5000));
-}
-
-TEST(WinInetFetch, CancelledTransferGivesNothing) {
-  RawHttpRecorder server("", RawHttpRecorder::Mode::Silent);
-  CancelFlag flag;
-  std::string body = "unset";
-  std::thread worker([&] {
-    ScopedThreadCancelFlag scoped(&flag);
-    PageRequest request;
-    request.url = server.url("/list");
-    body = winInetFetch(request);
-  });
-  while (server.requests().empty()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  const auto cancelledAt = std::chrono::steady_clock::now();
-  flag.cancel();
-  worker.join();
-  EXPECT_EQ(body, "");
-  EXPECT_LT(std::chrono::steady_clock::now() - cancelledAt, std::chrono::milliseconds(1500));
 }
 
 }  // namespace

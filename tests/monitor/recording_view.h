@@ -1,5 +1,8 @@
 // A MonitorView that records every change as a line of text, for the monitor's tests.
-// Like the real views it drops the calls of a cancelled worker.
+//
+// Contract: each call adds one event line ("set:", "raw:", "top:" + title, ...) and applies
+// the change to the recorded status and rows. Like the real views it drops the calls of a
+// cancelled worker. Thread safety: every member may be called from any thread.
 #pragma once
 
 #include <algorithm>
@@ -85,7 +88,7 @@ class RecordingView : public MonitorView {
   template <class Change>
   void record(std::string event, Change change) {
     std::lock_guard lock(mutex_);
-    if (CancelFlag* flag = threadCancelFlag(); flag && flag->isCancelled()) return;
+    if (threadCancelled()) return;
     events_.push_back(std::move(event));
     change();
   }

@@ -1,4 +1,8 @@
 // A store on a fresh zorv.db in a temporary directory, for the store tests.
+//
+// Contract: `openWith` creates zorv.db from the schema and opens the store on it, failing the
+// test when it cannot; `scalar` is the first cell of a query, "<none>" for no rows.
+// Thread safety: one test's thread.
 #pragma once
 
 #include <gtest/gtest.h>

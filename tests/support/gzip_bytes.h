@@ -1,4 +1,7 @@
 // gzip streams for fixtures, made with zlib.
+//
+// Contract: `gzipBytes` gives one whole stream at the best compression and throws when zlib
+// fails. Thread safety: a pure function.
 #pragma once
 
 #include <string>

@@ -160,4 +160,9 @@ std::string requestBody(std::string_view raw) {
                                            : std::string(raw.substr(headEnd + kHeadEnd.size()));
 }
 
+int closedLoopbackPort() {
+  const RawHttpRecorder gone;
+  return gone.port();
+}
+
 }  // namespace zorvqi::testing

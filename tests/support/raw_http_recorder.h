@@ -54,6 +54,9 @@ class RawHttpRecorder {
   std::thread thread_;
 };
 
+// A port of 127.0.0.1 that nothing listens on: a recorder's, once it has gone.
+int closedLoopbackPort();
+
 // The parts of a recorded request.
 std::string requestLine(std::string_view raw);
 std::vector<std::string> headerLines(std::string_view raw);  // without the request line

@@ -1,4 +1,7 @@
 // SQLite files for store tests, made with SQLite itself (the store never creates a file).
+//
+// Contract: `createSqliteFile` throws when the file cannot be made or the SQL fails, so a
+// broken fixture stops its test. Thread safety: may be called from any thread, one file each.
 #pragma once
 
 #include <string>

@@ -33,6 +33,8 @@ std::filesystem::path realPagesDir() {
   return std::filesystem::path(ZORVQI_SOURCE_DIR) / ".." / "shared" / "realpages";
 }
 
-std::filesystem::path testDataDir() { return std::filesystem::path(ZORVQI_SOURCE_DIR) / "tests" / "data"; }
+std::filesystem::path testDataDir() {
+  return std::filesystem::path(ZORVQI_SOURCE_DIR) / "tests" / "data";
+}
 
 }  // namespace zorvqi::testing

@@ -1,5 +1,9 @@
 // A fresh directory under the system's temporary directory, removed with everything in it
 // when the object goes. Tests use it as a program directory.
+//
+// Contract: the constructor throws when no directory can be made. The file helpers read and
+// write whole files as bytes; reading a missing file gives the empty text. Thread safety:
+// each object and each file belongs to one test; the functions may be called from any thread.
 #pragma once
 
 #include <filesystem>

@@ -26,18 +26,20 @@ struct Utf8Case {
 
 class Utf8ToGbk : public ::testing::TestWithParam<Utf8Case> {};
 
-TEST_P(Utf8ToGbk, ReplacesWhatGbkLacks) { EXPECT_EQ(utf8ToGbk(GetParam().utf8), GetParam().gbk); }
+TEST_P(Utf8ToGbk, ReplacesWhatGbkLacks) {
+  EXPECT_EQ(utf8ToGbk(GetParam().utf8), GetParam().gbk);
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Utf8ToGbk,
-    ::testing::Values(Utf8Case{"abc", "abc"},
-                      Utf8Case{"\xF0\x9F\x98\x80x", "?x"},        // an emoji, outside GBK: one "?"
-                      Utf8Case{"\xE2\x82", "?"},                  // a cut sequence
-                      Utf8Case{"a\xFFz", "a?z"},                  // a byte that never starts UTF-8
-                      Utf8Case{"\xC0\xAF", "??"},                 // an overlong form: two invalid bytes
-                      Utf8Case{"\xED\xA0\x80", "???"},            // an encoded surrogate
-                      Utf8Case{std::string("a\0b", 3), std::string("a\0b", 3)},
-                      Utf8Case{"\xE4\xB8\xAD", "中"}));
+INSTANTIATE_TEST_SUITE_P(Cases, Utf8ToGbk,
+                         ::testing::Values(Utf8Case{"abc", "abc"},
+                                           Utf8Case{"\xF0\x9F\x98\x80x",
+                                                    "?x"},              // an emoji, outside GBK: one "?"
+                                           Utf8Case{"\xE2\x82", "?"},   // a cut sequence
+                                           Utf8Case{"a\xFFz", "a?z"},   // a byte that never starts UTF-8
+                                           Utf8Case{"\xC0\xAF", "??"},  // an overlong form: two invalid bytes
+                                           Utf8Case{"\xED\xA0\x80", "???"},  // an encoded surrogate
+                                           Utf8Case{std::string("a\0b", 3), std::string("a\0b", 3)},
+                                           Utf8Case{"\xE4\xB8\xAD", "中"}));
 
 TEST(Charset, Utf16SurrogatePairsAreOneCodePoint) {
   EXPECT_EQ(utf16ToGbk(u"\U0001F600中"), "?中");
@@ -49,7 +51,10 @@ TEST(Charset, Utf16SurrogatePairsAreOneCodePoint) {
 TEST(Charset, UnknownGbkPairsReadAsReplacement) {
   // A lone lead byte at the end, and a lead byte before an ASCII byte, which stays itself.
   EXPECT_EQ(gbkToUtf8("a\xD6"), "a\xEF\xBF\xBD");
-  EXPECT_EQ(gbkToUtf8("\xD6" "1"), "\xEF\xBF\xBD" "1");
+  EXPECT_EQ(gbkToUtf8("\xD6"
+                      "1"),
+            "\xEF\xBF\xBD"
+            "1");
 }
 
 TEST(NowText, LongAndShortForms) {

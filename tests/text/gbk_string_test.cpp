@@ -27,16 +27,17 @@ TEST_P(GbkFindTable, FindsFirstOccurrence) {
   EXPECT_EQ(gbkFind(c.text, c.needle, 0, c.mode), c.expected) << c.text << " / " << c.needle;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GbkFindTable,
-                         ::testing::Values(FindCase{"abcabc", "bc", Case::Exact, 1},
-                                           FindCase{"ABC", "abc", Case::Exact, std::string_view::npos},
-                                           FindCase{"xABC", "abc", Case::Ignore, 1},
-                                           FindCase{"abc", "", Case::Exact, std::string_view::npos},
-                                           FindCase{"", "a", Case::Exact, std::string_view::npos},
-                                           FindCase{"ab", "abc", Case::Exact, std::string_view::npos},
-                                           // folding touches ASCII only: the second bytes of GBK stay as they are
-                                           FindCase{"中文A", "a", Case::Ignore, 4},
-                                           FindCase{"Postaccept-Encoding", "postaccept-encoding", Case::Ignore, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GbkFindTable,
+    ::testing::Values(FindCase{"abcabc", "bc", Case::Exact, 1},
+                      FindCase{"ABC", "abc", Case::Exact, std::string_view::npos},
+                      FindCase{"xABC", "abc", Case::Ignore, 1},
+                      FindCase{"abc", "", Case::Exact, std::string_view::npos},
+                      FindCase{"", "a", Case::Exact, std::string_view::npos},
+                      FindCase{"ab", "abc", Case::Exact, std::string_view::npos},
+                      // folding touches ASCII only: the second bytes of GBK stay as they are
+                      FindCase{"中文A", "a", Case::Ignore, 4},
+                      FindCase{"Postaccept-Encoding", "postaccept-encoding", Case::Ignore, 0}));
 
 TEST(GbkReplaceAll, ReplacesLeftToRightWithoutOverlap) {
   EXPECT_EQ(gbkReplaceAll("aaa", "aa", "b"), "ba");

@@ -16,8 +16,9 @@ TEST(TextsBetween, EveryStartMarkerWithAnEndAfterItGivesOneEntry) {
   EXPECT_EQ(textsBetween("<新闻><论坛>", "<", ">"), (Pieces{"新闻", "论坛"}));
   EXPECT_EQ(textsBetween("<>", "<", ">"), Pieces{""});
   EXPECT_EQ(textsBetween("", "<", ">"), Pieces{});
-  EXPECT_EQ(textsBetween("head insert_zorvqi into a)\r\nx insert_zorvqi into b)\r\n", "insert_zorvqi", ")\r\n"),
-            (Pieces{" into a", " into b"}));
+  EXPECT_EQ(
+      textsBetween("head insert_zorvqi into a)\r\nx insert_zorvqi into b)\r\n", "insert_zorvqi", ")\r\n"),
+      (Pieces{" into a", " into b"}));
 }
 
 struct RefsCase {
@@ -35,10 +36,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, TemplateRefsTable,
                          ::testing::Values(RefsCase{"", {0, {}}}, RefsCase{"/news/[3]", {1, {3, 0, 0}}},
                                            RefsCase{"[1]/[1]", {2, {1, 1, 0}}},
                                            RefsCase{"[1][2][3][4]", {3, {1, 2, 3}}},
-                                           RefsCase{"[03]", {1, {3, 0, 0}}},
-                                           RefsCase{"[x]", {1, {0, 0, 0}}},
-                                           RefsCase{"[-2]", {1, {-2, 0, 0}}},
-                                           RefsCase{"[1", {0, {}}}));
+                                           RefsCase{"[03]", {1, {3, 0, 0}}}, RefsCase{"[x]", {1, {0, 0, 0}}},
+                                           RefsCase{"[-2]", {1, {-2, 0, 0}}}, RefsCase{"[1", {0, {}}}));
 
 }  // namespace
 }  // namespace zorvqi
