@@ -1,5 +1,4 @@
 // decode MODE TEXT: a title decoding, as a plan would apply it.
-#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -9,12 +8,6 @@
 
 namespace zorvqi::cli {
 namespace {
-
-const Command& decodeCommand() {
-  const auto& table = commands();
-  return *std::find_if(table.begin(), table.end(),
-                       [](const Command& command) { return std::string_view(command.name) == "decode"; });
-}
 
 // The mode as a whole decimal number; nothing else is a mode.
 bool parseMode(std::string_view text, int& mode) {
@@ -26,9 +19,9 @@ bool parseMode(std::string_view text, int& mode) {
 }  // namespace
 
 int runDecodeCommand(const Args& args) {
-  if (wantsHelp(args)) return printUsage(decodeCommand(), true);
+  if (wantsHelp(args)) return printUsage(commandNamed("decode"), true);
   int mode = 0;
-  if (args.size() != 2 || !parseMode(args[0], mode)) return printUsage(decodeCommand(), false);
+  if (args.size() != 2 || !parseMode(args[0], mode)) return printUsage(commandNamed("decode"), false);
   printLine(decodeText(mode, argToGbk(args[1])));
   return kExitDone;
 }

@@ -1,6 +1,5 @@
 // extract --rule PATTERN [--start M] [--end M] [--gbk] [FILE]: a rule tried on a saved page
 // the way a plan's worker runs it on a fetched one.
-#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -8,20 +7,13 @@
 #include "cli/commands.h"
 #include "extract/caller_steps.h"
 #include "extract/find_matches.h"
-#include "extract/normalise_source.h"
 #include "extract/rule_syntax.h"
-#include "text/page_text.h"
+#include "fetch/fetch_page.h"
 
 namespace zorvqi::cli {
 namespace {
 
 constexpr std::string_view kNoMatchMessage = "匹配结果为0,请检查匹配规则!";
-
-const Command& extractCommand() {
-  const auto& table = commands();
-  return *std::find_if(table.begin(), table.end(),
-                       [](const Command& command) { return std::string_view(command.name) == "extract"; });
-}
 
 struct ExtractArgs {
   std::optional<std::string> rule;  // GBK, in placeholder form
@@ -66,17 +58,19 @@ std::optional<ExtractArgs> parseExtractArgs(const Args& args) {
 // The page as the fetch hands it over: GBK text, normalised, empty when a lone start marker
 // is missing.
 std::string fetchedSource(const std::string& bytes, const ExtractArgs& args) {
-  std::string source = normaliseSource(bytesToPageText(bytes, args.gbk));
-  if (sourceLacksStartMarker(source, args.startMarker, args.endMarker)) source.clear();
-  return source;
+  PageRequest page;
+  page.gbkSwitch = args.gbk ? 1 : 0;
+  page.startMarker = args.startMarker;
+  page.endMarker = args.endMarker;
+  return usablePageText(bytes, page);
 }
 
 }  // namespace
 
 int runExtractCommand(const Args& args) {
-  if (wantsHelp(args)) return printUsage(extractCommand(), true);
+  if (wantsHelp(args)) return printUsage(commandNamed("extract"), true);
   const std::optional<ExtractArgs> parsed = parseExtractArgs(args);
-  if (!parsed) return printUsage(extractCommand(), false);
+  if (!parsed) return printUsage(commandNamed("extract"), false);
   const std::optional<std::string> input = readInput(parsed->file);
   if (!input) {
     printError(argToGbk("zorvqi-cli: cannot read " + parsed->file));

@@ -1,7 +1,6 @@
 // fetch [--gbk] [--gzip] [--header LINE]... [--cookie C] [--post DATA] [--start M] [--end M]
 // URL: one page through fetchPage, as a plan would fetch it.
-#include <algorithm>
-#include <string_view>
+#include <string>
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
@@ -9,12 +8,6 @@
 
 namespace zorvqi::cli {
 namespace {
-
-const Command& fetchCommand() {
-  const auto& table = commands();
-  return *std::find_if(table.begin(), table.end(),
-                       [](const Command& command) { return std::string_view(command.name) == "fetch"; });
-}
 
 void appendHeaderLine(std::string& headerText, const std::string& line) {
   if (!headerText.empty()) headerText += "\r\n";
@@ -55,9 +48,9 @@ bool parseFetchArgs(const Args& args, PageRequest& request) {
 }  // namespace
 
 int runFetchCommand(const Args& args) {
-  if (wantsHelp(args)) return printUsage(fetchCommand(), true);
+  if (wantsHelp(args)) return printUsage(commandNamed("fetch"), true);
   PageRequest request;
-  if (!parseFetchArgs(args, request)) return printUsage(fetchCommand(), false);
+  if (!parseFetchArgs(args, request)) return printUsage(commandNamed("fetch"), false);
   const std::string page = fetchPage(request);
   if (page.empty()) {
     printError("源码为空或无效，请检查网络或有效标记！");

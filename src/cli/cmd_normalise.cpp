@@ -1,7 +1,6 @@
 // normalise [--utf8] [FILE]: a page source normalised as every fetched page is.
-#include <algorithm>
 #include <optional>
-#include <string_view>
+#include <string>
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
@@ -10,12 +9,6 @@
 
 namespace zorvqi::cli {
 namespace {
-
-const Command& normaliseCommand() {
-  const auto& table = commands();
-  return *std::find_if(table.begin(), table.end(),
-                       [](const Command& command) { return std::string_view(command.name) == "normalise"; });
-}
 
 struct NormaliseArgs {
   bool utf8 = false;
@@ -43,9 +36,9 @@ std::optional<NormaliseArgs> parseNormaliseArgs(const Args& args) {
 }  // namespace
 
 int runNormaliseCommand(const Args& args) {
-  if (wantsHelp(args)) return printUsage(normaliseCommand(), true);
+  if (wantsHelp(args)) return printUsage(commandNamed("normalise"), true);
   const std::optional<NormaliseArgs> parsed = parseNormaliseArgs(args);
-  if (!parsed) return printUsage(normaliseCommand(), false);
+  if (!parsed) return printUsage(commandNamed("normalise"), false);
   const std::optional<std::string> input = readInput(parsed->file);
   if (!input) {
     printError(argToGbk("zorvqi-cli: cannot read " + parsed->file));

@@ -22,7 +22,8 @@ namespace zorvqi {
 
 std::string fetchPage(const PageRequest& request, const FetchLimits& limits = {});
 
-// Steps 2 to 5 for one stack's body: decompress, decode, normalise, check the start marker.
+// One stack's body as `fetchPage` takes it: decompressed, decoded, normalised and checked
+// for the start marker.
 std::string usablePageText(std::string_view body, const PageRequest& request);
 
 }  // namespace zorvqi
