@@ -6,6 +6,7 @@
 
 #include "support/page_server.h"
 #include "support/raw_http_recorder.h"
+#include "support/recorded_exchange.h"
 
 namespace zorvqi {
 namespace {
@@ -20,19 +21,10 @@ using Lines = std::vector<std::string>;
 
 constexpr const char* kDefaultUserAgent = "User-Agent: Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
 
-struct Exchange {
-  std::string body;
-  std::string raw;
-  std::string url;
-};
+using testing::Exchange;
 
-Exchange exchange(PageRequest request, const std::string& response = okResponse("page")) {
-  RawHttpRecorder server(response);
-  request.url = server.url("/list");
-  Exchange result{winInetFetch(request), "", request.url};
-  const auto requests = server.requests();
-  if (requests.size() == 1) result.raw = requests[0];
-  return result;
+Exchange exchange(const PageRequest& request, const std::string& response = okResponse("page")) {
+  return testing::recordExchange([](const PageRequest& r) { return winInetFetch(r); }, request, response);
 }
 
 Lines afterHost(const std::string& raw) {
