@@ -60,7 +60,8 @@ TransferOutcome CurlTransfer::perform(const FetchLimits& limits) {
   cancelFlag_ = threadCancelFlag();
   lastActivity_ = std::chrono::steady_clock::now();
   applySharedOptions(handle_, limits);
-  for (const std::string& line : userCookieLines_) curl_easy_setopt(handle_, CURLOPT_COOKIELIST, line.c_str());
+  for (const std::string& line : userCookieLines_)
+    curl_easy_setopt(handle_, CURLOPT_COOKIELIST, line.c_str());
   curl_easy_setopt(handle_, CURLOPT_HTTPHEADER, headers_);
   curl_easy_setopt(handle_, CURLOPT_WRITEFUNCTION, &CurlTransfer::onBody);
   curl_easy_setopt(handle_, CURLOPT_WRITEDATA, this);

@@ -11,7 +11,7 @@ constexpr std::size_t kPieceBytes = 8192;
 
 // Where one stream's decompression stopped.
 struct StreamEnd {
-  std::size_t used = 0;  // input bytes taken
+  std::size_t used = 0;   // input bytes taken
   bool complete = false;  // the module reported the stream's end
 };
 
@@ -24,9 +24,9 @@ StreamEnd inflateStream(const GzipModule& module, void* context, std::string_vie
     const std::size_t pieceLength = std::min(kPieceBytes, body.size() - end.used);
     int consumed = 0;
     int produced = 0;
-    const int result =
-        module.decompress(context, reinterpret_cast<const unsigned char*>(body.data() + end.used),
-                          static_cast<int>(pieceLength), buffer, static_cast<int>(kPieceBytes), &consumed, &produced);
+    const int result = module.decompress(
+        context, reinterpret_cast<const unsigned char*>(body.data() + end.used),
+        static_cast<int>(pieceLength), buffer, static_cast<int>(kPieceBytes), &consumed, &produced);
     const std::size_t keep =
         std::min(static_cast<std::size_t>(std::max(produced, 0)), maxOutputBytes - output.size());
     output.append(reinterpret_cast<const char*>(buffer), keep);

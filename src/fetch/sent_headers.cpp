@@ -20,7 +20,8 @@ std::string nameKey(std::string_view name) {
 
 bool decodable(std::string_view coding, bool gzipSwitch) {
   const std::string lowered = asciiLowered(coding);
-  return lowered == "gzip" || lowered == "x-gzip" || lowered == "identity" || (gzipSwitch && lowered == "deflate");
+  return lowered == "gzip" || lowered == "x-gzip" || lowered == "identity" ||
+         (gzipSwitch && lowered == "deflate");
 }
 
 void setValue(SentHeader& header, std::string value) {
@@ -72,7 +73,8 @@ std::string settleHeaders(std::vector<SentHeader>& headers, bool gzipSwitch) {
       setValue(*encoding, std::move(codings));
     }
   }
-  if (const auto agent = named(headers, "user-agent"); agent != headers.end() && trimmed(agent->value).empty()) {
+  if (const auto agent = named(headers, "user-agent");
+      agent != headers.end() && trimmed(agent->value).empty()) {
     setValue(*agent, std::string(kDefaultAgent));
   }
   std::string cookie;

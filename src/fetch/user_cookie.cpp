@@ -36,7 +36,8 @@ std::vector<std::string> cookieEngineLines(std::string_view cookie, std::string_
     start = end + 1;
     const std::size_t equals = pair.find('=');
     const std::string_view name = trimmed(pair.substr(0, equals));
-    const std::string_view value = equals == std::string_view::npos ? std::string_view() : trimmed(pair.substr(equals + 1));
+    const std::string_view value =
+        equals == std::string_view::npos ? std::string_view() : trimmed(pair.substr(equals + 1));
     if (name.empty() || holdsControl(pair)) continue;
     // domain, subdomains too, path, secure only, expiry (0: the session), name, value
     lines.push_back(std::string(host) + "\tFALSE\t/\t" + (needsSecure(name) ? "TRUE" : "FALSE") + "\t0\t" +

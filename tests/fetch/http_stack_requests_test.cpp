@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/program_dir.h"
@@ -71,6 +73,11 @@ struct StackCase {
   bool unloadableModule = false;
 };
 
+// A failing case names itself rather than dumping its bytes.
+void PrintTo(const StackCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 const std::string kDefaultAgentLine = "User-Agent: " + std::string(kDefaultAgent);
 constexpr std::size_t kBombMebibytes = 1024;
 
@@ -89,9 +96,7 @@ const std::vector<StackCase>& cases() {
       {.name = "HeaderTextCookieWithAnEmptyBoxSendsNoEmptyLine",
        .ask = {.headerText = "User-Agent: X\r\nCookie: sid=abc"},
        .sent = {"Cookie: sid=abc", "User-Agent: X"}},
-      {.name = "CookieBoxWithItsPrefix",
-       .ask = {.cookie = "Cookie: sid=abc"},
-       .sent = {"Cookie: sid=abc"}},
+      {.name = "CookieBoxWithItsPrefix", .ask = {.cookie = "Cookie: sid=abc"}, .sent = {"Cookie: sid=abc"}},
       {.name = "NoCookieSendsNoCookieLine", .ask = {}, .notSent = {"cookie"}},
       {.name = "RedirectToAnotherPortOfTheHostKeepsTheCookie",
        .ask = {.url = "/old", .cookie = "sid=abc"},
@@ -249,10 +254,6 @@ class HttpStackRequestsTest : public ::testing::TestWithParam<std::tuple<StackCa
 
 TEST_P(HttpStackRequestsTest, SendsAndReadsAsTheSiteNeeds) {
   const auto& [c, stack] = GetParam();
-  if ((c.on == Stacks::WinHttpOnly && stack != Stack::WinHttp) ||
-      (c.on == Stacks::WinInetOnly && stack != Stack::WinInet)) {
-    GTEST_SKIP() << "a case of the other stack";
-  }
   std::optional<testing::TempDir> moduleDir;
   if (c.unloadableModule) {
     moduleDir.emplace();
@@ -271,14 +272,17 @@ TEST_P(HttpStackRequestsTest, SendsAndReadsAsTheSiteNeeds) {
     Lines names;
     for (const std::string& line : leg) names.push_back(nameOf(line));
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end()) << "a name sent twice:\n" << joined(leg);
+    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end()) << "a name sent twice:\n"
+                                                                           << joined(leg);
     for (const std::string& line : leg) EXPECT_NE(line, "Cookie:") << "an empty Cookie line";
   }
   const Lines& last = outcome.legs.back();
   EXPECT_TRUE(holdsInOrder(last, c.sent)) << joined(last);
   for (const std::string& name : c.notSent) {
-    EXPECT_TRUE(std::none_of(last.begin(), last.end(), [&](const std::string& l) { return nameOf(l) == name; }))
-        << name << " sent:\n" << joined(last);
+    EXPECT_TRUE(
+        std::none_of(last.begin(), last.end(), [&](const std::string& l) { return nameOf(l) == name; }))
+        << name << " sent:\n"
+        << joined(last);
   }
   if (!c.firstLegSent.empty()) {
     ASSERT_EQ(outcome.legs.size(), 2u);
@@ -289,9 +293,17 @@ TEST_P(HttpStackRequestsTest, SendsAndReadsAsTheSiteNeeds) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothStacks, HttpStackRequestsTest,
-                         ::testing::Combine(::testing::ValuesIn(cases()),
-                                            ::testing::Values(Stack::WinHttp, Stack::WinInet)),
+// Every case on each stack it concerns.
+std::vector<std::tuple<StackCase, Stack>> runs() {
+  std::vector<std::tuple<StackCase, Stack>> all;
+  for (const StackCase& c : cases()) {
+    if (c.on != Stacks::WinInetOnly) all.emplace_back(c, Stack::WinHttp);
+    if (c.on != Stacks::WinHttpOnly) all.emplace_back(c, Stack::WinInet);
+  }
+  return all;
+}
+
+INSTANTIATE_TEST_SUITE_P(BothStacks, HttpStackRequestsTest, ::testing::ValuesIn(runs()),
                          [](const auto& info) {
                            return std::string(std::get<0>(info.param).name) +
                                   (std::get<1>(info.param) == Stack::WinHttp ? "_WinHttp" : "_WinInet");

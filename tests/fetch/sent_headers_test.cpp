@@ -42,14 +42,14 @@ TEST_P(DecodableEncodingsTest, KeepsWhatTheFetchDecodes) {
   EXPECT_EQ(decodableEncodings(GetParam().value, GetParam().gzipSwitch), GetParam().kept);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, DecodableEncodingsTest,
-    ::testing::Values(EncodingCase{"gzip, deflate, br, zstd", false, "gzip"},
-                      EncodingCase{"gzip, deflate, br, zstd", true, "gzip, deflate"},
-                      EncodingCase{"br;q=1.0, GZIP;q=0.8,x-gzip , identity;q=0.1", false,
-                                   "GZIP;q=0.8, x-gzip, identity;q=0.1"},
-                      EncodingCase{"br, zstd, *, compress", true, ""}, EncodingCase{"", false, ""},
-                      EncodingCase{" , gzip,, ", false, "gzip"}));
+INSTANTIATE_TEST_SUITE_P(Values, DecodableEncodingsTest,
+                         ::testing::Values(EncodingCase{"gzip, deflate, br, zstd", false, "gzip"},
+                                           EncodingCase{"gzip, deflate, br, zstd", true, "gzip, deflate"},
+                                           EncodingCase{"br;q=1.0, GZIP;q=0.8,x-gzip , identity;q=0.1", false,
+                                                        "GZIP;q=0.8, x-gzip, identity;q=0.1"},
+                                           EncodingCase{"br, zstd, *, compress", true, ""},
+                                           EncodingCase{"", false, ""},
+                                           EncodingCase{" , gzip,, ", false, "gzip"}));
 
 TEST(SettleHeaders, AppliesEveryRuleAndHandsTheCookieBack) {
   std::vector<SentHeader> headers = headersOf({"Cookie: a=1", "User-Agent:", "Accept-Encoding: gzip, br",

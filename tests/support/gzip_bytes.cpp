@@ -61,7 +61,8 @@ std::string gzipBomb(std::size_t mebibytes, char fill) {
 
   std::string out("\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\x03", 10);
   out.reserve(out.size() + blocks.size() * mebibytes + last.size() + 8);
-  const uLong pieceCrc = crc32(0, reinterpret_cast<const Bytef*>(piece.data()), static_cast<uInt>(piece.size()));
+  const uLong pieceCrc =
+      crc32(0, reinterpret_cast<const Bytef*>(piece.data()), static_cast<uInt>(piece.size()));
   uLong crc = crc32(0, nullptr, 0);
   for (std::size_t i = 0; i < mebibytes; ++i) {
     out += blocks;

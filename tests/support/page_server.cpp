@@ -124,7 +124,8 @@ PageServer::~PageServer() {
 void PageServer::serve(const std::string& path, std::string body, std::string contentType,
                        std::string contentEncoding) {
   std::lock_guard<std::mutex> lock(state_->mutex);
-  state_->routes[path] = Route{std::move(body), std::move(contentType), std::move(contentEncoding), "", "", ""};
+  state_->routes[path] =
+      Route{std::move(body), std::move(contentType), std::move(contentEncoding), "", "", ""};
 }
 
 void PageServer::redirect(const std::string& path, const std::string& location) {
