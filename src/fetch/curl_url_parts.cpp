@@ -1,8 +1,11 @@
 #include "fetch/curl_url_parts.h"
 
 #include <curl/curl.h>
+#include <langinfo.h>
 
+#include <algorithm>
 #include <memory>
+#include <string_view>
 
 #include "text/gbk_string.h"
 #include "text/number.h"
@@ -22,6 +25,15 @@ std::optional<std::string> part(CURLU* handle, CURLUPart which, unsigned flags =
   return copy;
 }
 
+// A non-ASCII host goes out in its IDN form, the name libcurl connects to and matches
+// cookies with. libcurl reads the host in the process's locale to make it, so only a UTF-8
+// locale can (asking in another one fails, and leaks in libcurl 7.88).
+bool needsIdnForm(std::string_view host) {
+  const bool ascii =
+      std::all_of(host.begin(), host.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return !ascii && std::string_view(nl_langinfo(CODESET)) == "UTF-8";
+}
+
 }  // namespace
 
 std::optional<CurlUrlParts> curlUrlParts(const std::string& url) {
@@ -29,7 +41,10 @@ std::optional<CurlUrlParts> curlUrlParts(const std::string& url) {
   if (!handle) return std::nullopt;
   constexpr unsigned kFlags = CURLU_DEFAULT_SCHEME | CURLU_PATH_AS_IS | CURLU_ALLOW_SPACE;
   if (curl_url_set(handle.get(), CURLUPART_URL, url.c_str(), kFlags) != CURLUE_OK) return std::nullopt;
-  const std::optional<std::string> host = part(handle.get(), CURLUPART_HOST);
+  std::optional<std::string> host = part(handle.get(), CURLUPART_HOST);
+  if (host && needsIdnForm(*host)) {
+    if (std::optional<std::string> idn = part(handle.get(), CURLUPART_HOST, CURLU_PUNYCODE)) host = idn;
+  }
   const std::optional<std::string> port = part(handle.get(), CURLUPART_PORT, CURLU_DEFAULT_PORT);
   const std::optional<std::string> path = part(handle.get(), CURLUPART_PATH);
   if (!host || !port || !path) return std::nullopt;

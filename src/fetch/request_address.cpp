@@ -50,12 +50,10 @@ std::string winHttpAddress(std::string_view gbkUrl) {
 
 std::string addressHost(const std::string& address) {
   const std::optional<CurlUrlParts> parts = curlUrlParts(address);
-  return parts ? bareHost(parts->host) : std::string();
-}
-
-std::string bareHost(std::string_view host) {
-  if (host.size() >= 2 && host.front() == '[' && host.back() == ']') host = host.substr(1, host.size() - 2);
-  return std::string(host);
+  if (!parts) return {};
+  const std::string& host = parts->host;
+  const bool bracketed = host.size() >= 2 && host.front() == '[' && host.back() == ']';
+  return bracketed ? host.substr(1, host.size() - 2) : host;
 }
 
 }  // namespace zorvqi

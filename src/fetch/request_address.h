@@ -6,8 +6,8 @@
 // (path, query, fragment) safe that way and leaves the scheme and host as they are.
 // `winHttpAddress` is a GBK URL as the first stack sends it: converted to UTF-8, then made
 // safe; its host is left for libcurl to turn a non-ASCII one into its IDN form.
-// `addressHost` is the host libcurl reads from an address (lower case, IPv6 without its
-// brackets), or "" when libcurl refuses the address. Thread safety: pure functions.
+// `addressHost` is the host libcurl reads from an address (lower case, IDN form, IPv6 without
+// its brackets), or "" when libcurl refuses the address. Thread safety: pure functions.
 #pragma once
 
 #include <string>
@@ -19,8 +19,5 @@ std::string percentEncodeUnsafe(std::string_view text);
 std::string safeAddress(std::string_view url);
 std::string winHttpAddress(std::string_view gbkUrl);
 std::string addressHost(const std::string& address);
-
-// An IPv6 host without its brackets; any other host as it is.
-std::string bareHost(std::string_view host);
 
 }  // namespace zorvqi

@@ -66,14 +66,13 @@ WinInetRequestHeaders winInetRequestHeaders(const PageRequest& request) {
 std::string winInetFetch(const PageRequest& request, const FetchLimits& limits) {
   CurlTransfer transfer;
   if (!transfer.handle()) return {};
-  const UrlParts parts = splitUrl(request.url);
   const std::string address = winInetAddress(request.url);
   const WinInetRequestHeaders headers = winInetRequestHeaders(request);
   curl_easy_setopt(transfer.handle(), CURLOPT_URL, address.c_str());
   curl_easy_setopt(transfer.handle(), CURLOPT_USERAGENT, headers.agent.c_str());
   setMethodAndBody(transfer.handle(), request);
   for (const std::string& line : headers.lines) transfer.addHeaderLine(line);
-  transfer.setUserCookie(bareHost(gbkToUtf8(parts.host)), headers.cookie);
+  transfer.setUserCookie(addressHost(address), headers.cookie);
   TransferOutcome outcome = transfer.perform(limits);
   return outcome.status == TransferStatus::Cancelled ? std::string() : std::move(outcome.body);
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 namespace zorvqi {
 namespace {
 
@@ -22,7 +25,16 @@ TEST(AddressHost, IsTheHostLibcurlConnectsTo) {
   EXPECT_EQ(addressHost("http://User:pw@Example.COM:81/a"), "example.com");
   EXPECT_EQ(addressHost("https://[::1]:8443/"), "::1");
   EXPECT_EQ(addressHost("http://127.0.0.1:5/a%20b"), "127.0.0.1");
+  EXPECT_EQ(addressHost(winHttpAddress("http://中文.cn/a b")), winHttpAddress("http://中文.cn").substr(7));
   EXPECT_EQ(addressHost("http://"), "");
+}
+
+// libcurl makes the IDN form of a host in a UTF-8 locale only, as the desktop program runs.
+TEST(AddressHost, IsTheIdnFormOfAChineseHostInAUtf8Locale) {
+  const std::string before = std::setlocale(LC_CTYPE, nullptr);
+  if (!std::setlocale(LC_CTYPE, "C.UTF-8")) GTEST_SKIP() << "no C.UTF-8 locale";
+  EXPECT_EQ(addressHost(winHttpAddress("http://中文.cn/")), "xn--fiq228c.cn");
+  std::setlocale(LC_CTYPE, before.c_str());
 }
 
 }  // namespace
