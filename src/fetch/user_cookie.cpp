@@ -1,5 +1,7 @@
 #include "fetch/user_cookie.h"
 
+#include <algorithm>
+
 #include "text/gbk_string.h"
 
 namespace zorvqi {
