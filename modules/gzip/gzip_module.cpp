@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "fetch/gzip_module_api.h"
+#include "base/gzip_module_api.h"
 
 #define GZIP_EXPORT __attribute__((visibility("default")))
 

@@ -10,6 +10,7 @@
 #include "app/startup_refusals.h"
 #include "app/window_settings.h"
 #include "base/event_pump.h"
+#include "base/gzip_module.h"
 #include "base/program_dir.h"
 #include "monitor/round_end_reminder.h"
 #include "notify/reminder_settings.h"
@@ -129,6 +130,7 @@ void DesktopProgram::attachBrowser() {
 }
 
 void DesktopProgram::loadPlansIntoTree() {
+  if (gzipModuleState() == GzipModuleState::Unloadable) window_->appendStatus(kGzipModuleUnloadableMessage);
   PlanLoad load = loadPlans(parts_.database, settings_, parts_.dialogs);
   if (load.table) replacePlanTable(load.table);
   ui::showPlanTree(*window_->栏目框, load.tree);

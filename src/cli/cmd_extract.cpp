@@ -82,12 +82,13 @@ int runExtractCommand(const Args& args) {
     printError(failureMessage(ExtractCaller::PlanWorker, region.status));
     return kExitFailed;
   }
-  const std::vector<Match> matches = findMatches(toExpression(*parsed->rule), region.text);
-  if (matches.empty()) {
+  const MatchList found = searchMatches(toExpression(*parsed->rule), region.text);
+  if (found.matches.empty()) {
     printError(kNoMatchMessage);
     return kExitFailed;
   }
-  for (const Match& match : matches) printRow(match.fields);
+  for (const Match& match : found.matches) printRow(match.fields);
+  if (found.capped) printError(kTooManyMatchesMessage);
   return kExitDone;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/headless_monitor.h"
 
+#include "base/gzip_module.h"
 #include "notify/reminder_settings.h"
 #include "store/database.h"
 #include "store/load_plans.h"
@@ -19,6 +20,7 @@ int HeadlessMonitor::prepare() {
   runner_ = std::make_unique<StorePlanRunner>(programDatabase(), view_);
   // Mail joins the round end once the mail reminder is built; until then rounds send none.
   monitor_ = std::make_unique<Monitor>(view_, *selection_, dialogs_, *runner_, nullptr);
+  if (gzipModuleState() == GzipModuleState::Unloadable) view_.appendStatus(kGzipModuleUnloadableMessage);
   return kExitDone;
 }
 

@@ -6,6 +6,9 @@
 #include <optional>
 
 namespace zorvqi {
+
+const std::string_view kTooManyMatchesMessage = "匹配数超过 100000，其余忽略";
+
 namespace {
 
 std::optional<boost::regex> compileRule(const std::string& expression) {
@@ -36,10 +39,12 @@ bool searchFrom(const boost::regex& rule, std::string_view source, std::size_t f
   return boost::regex_search(begin + from, begin + source.size(), found, rule, flags);
 }
 
-void collectMatches(const boost::regex& rule, std::string_view source, std::vector<Match>& matches) {
+// Collects the matches in page order; false when it stopped at kMaxMatches with more to find.
+bool collectMatches(const boost::regex& rule, std::string_view source, std::vector<Match>& matches) {
   boost::cmatch found;
   std::size_t from = 0;
   while (from <= source.size() && searchFrom(rule, source, from, found)) {
+    if (matches.size() == kMaxMatches) return false;
     matches.push_back(copyFields(found));
     const std::size_t matchAt = static_cast<std::size_t>(found[0].first - source.data());
     const std::size_t matchEnd = static_cast<std::size_t>(found[0].second - source.data());
@@ -51,6 +56,7 @@ void collectMatches(const boost::regex& rule, std::string_view source, std::vect
       from = matchEnd + 1;
     }
   }
+  return true;
 }
 
 }  // namespace
@@ -72,7 +78,7 @@ MatchList searchMatches(const std::string& expression, std::string_view source) 
   // A string_view of nothing may carry no pointer at all; the matcher wants a real range.
   if (source.data() == nullptr) source = std::string_view("", 0);
   try {
-    collectMatches(*rule, source, list.matches);
+    list.capped = !collectMatches(*rule, source, list.matches);
   } catch (const std::exception&) {
     list.matches.clear();
     list.status = MatchStatus::Abandoned;

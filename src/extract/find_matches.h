@@ -6,7 +6,10 @@
 // regard to character boundaries. Matches come in page order and never overlap: each search
 // starts where the previous whole match ended, seeing the text before it as context. After an
 // empty match at the beginning of the source the search stops; after an empty match anywhere
-// else it goes on one byte further, so it always ends.
+// else it goes on one byte further, so it always ends. The search stops after kMaxMatches
+// matches so a hostile page cannot fill the memory with them: the list then holds the first
+// kMaxMatches, `capped` says the rest was ignored, and kTooManyMatchesMessage (GBK,
+// "匹配数超过 100000，其余忽略") is what callers tell the user.
 // An expression that does not compile, or a search that Boost abandons (too complex, too
 // deep, out of memory), yields no match at all; the status says which. Nothing is thrown.
 // A match holds copies of its field texts 0..G (G: the number of capture groups); a group
@@ -14,6 +17,7 @@
 // Thread safety: pure functions; each call compiles its own expression.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,15 +34,20 @@ struct Match {
 
 enum class MatchStatus { Searched, BadExpression, Abandoned };
 
+inline constexpr std::size_t kMaxMatches = 100000;
+extern const std::string_view kTooManyMatchesMessage;
+
 struct MatchList {
   MatchStatus status = MatchStatus::Searched;
   int groupCount = 0;  // of the compiled expression; 0 when it did not compile
   std::vector<Match> matches;
+  bool capped = false;  // the search stopped at kMaxMatches; later matches were ignored
 };
 
 MatchList searchMatches(const std::string& expression, std::string_view source);
 
-// The match list alone: empty for a rule that matches nothing, does not compile or is abandoned.
+// The match list alone (at most kMaxMatches): empty for a rule that matches nothing, does
+// not compile or is abandoned.
 std::vector<Match> findMatches(const std::string& expression, std::string_view source);
 
 }  // namespace zorvqi

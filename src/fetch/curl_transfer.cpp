@@ -5,6 +5,7 @@
 
 #include "base/cancel_flag.h"
 #include "base/event_pump.h"
+#include "fetch/user_cookie.h"
 
 namespace zorvqi {
 namespace {
@@ -27,6 +28,8 @@ void applySharedOptions(CURL* handle, const FetchLimits& limits) {
   curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 0L);
   curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 0L);
   curl_easy_setopt(handle, CURLOPT_HTTP_CONTENT_DECODING, 0L);
+  // An in-memory cookie engine: what one leg sets goes with the next, nothing is read or kept.
+  curl_easy_setopt(handle, CURLOPT_COOKIEFILE, "");
   curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeout.count()));
   curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.totalTimeout.count()));
 }
@@ -47,12 +50,18 @@ void CurlTransfer::addHeaderLine(const std::string& line) {
   if (curl_slist* grown = curl_slist_append(headers_, line.c_str())) headers_ = grown;
 }
 
+void CurlTransfer::setUserCookie(std::string_view host, std::string_view cookie) {
+  userCookieLines_ = cookieEngineLines(cookie, host);
+}
+
 TransferOutcome CurlTransfer::perform(const FetchLimits& limits) {
   if (!handle_) return {};
   limits_ = limits;
   cancelFlag_ = threadCancelFlag();
   lastActivity_ = std::chrono::steady_clock::now();
   applySharedOptions(handle_, limits);
+  for (const std::string& line : userCookieLines_)
+    curl_easy_setopt(handle_, CURLOPT_COOKIELIST, line.c_str());
   curl_easy_setopt(handle_, CURLOPT_HTTPHEADER, headers_);
   curl_easy_setopt(handle_, CURLOPT_WRITEFUNCTION, &CurlTransfer::onBody);
   curl_easy_setopt(handle_, CURLOPT_WRITEDATA, this);

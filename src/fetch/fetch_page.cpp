@@ -10,11 +10,22 @@
 
 namespace zorvqi {
 
+namespace {
+
+// A gzip body is decompressed whatever the switch, so a plan whose header text asks for gzip
+// in its own words still reads its page; the switch adds zlib bodies. Any other body is the
+// page as it came, since a server may answer a request for gzip without compressing.
+bool decompresses(std::string_view body, const PageRequest& request) {
+  return startsLikeGzip(body) || (request.gzipSwitch == 1 && startsLikeZlib(body));
+}
+
+}  // namespace
+
 std::string usablePageText(std::string_view body, const PageRequest& request) {
   const bool gbk = request.gbkSwitch == 1;
-  // Each step's input goes as soon as the next has its result: bodies may be hundreds of MiB.
+  // Each step's input goes as soon as the next has its result: bodies may be tens of MiB.
   const std::string text =
-      request.gzipSwitch == 1 ? bytesToPageText(gunzipBody(body), gbk) : bytesToPageText(body, gbk);
+      decompresses(body, request) ? bytesToPageText(gunzipBody(body), gbk) : bytesToPageText(body, gbk);
   std::string normalised = normaliseSource(text);
   if (sourceLacksStartMarker(normalised, request.startMarker, request.endMarker)) return {};
   return normalised;

@@ -1,83 +1,70 @@
 #include "fetch/gunzip_body.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
-#include <filesystem>
 
-#include "base/program_dir.h"
-#include "fetch/gzip_module_api.h"
+#include "base/gzip_module.h"
 
 namespace zorvqi {
 namespace {
 
 constexpr std::size_t kPieceBytes = 8192;
-constexpr char kModuleName[] = "gzip.dll";
 
-// The module, loaded for one decompression and unloaded after it.
-class LoadedModule {
- public:
-  LoadedModule() : library_(dlopen(programFile(kModuleName).c_str(), RTLD_NOW | RTLD_LOCAL)) {
-    if (!library_) return;
-    init = reinterpret_cast<InitDecompressionFn>(dlsym(library_, "InitDecompression"));
-    create = reinterpret_cast<CreateDecompressionFn>(dlsym(library_, "CreateDecompression"));
-    decompress = reinterpret_cast<DecompressFn>(dlsym(library_, "Decompress"));
-    destroy = reinterpret_cast<DestroyDecompressionFn>(dlsym(library_, "DestroyDecompression"));
-  }
-  ~LoadedModule() {
-    if (library_) dlclose(library_);
-  }
-  LoadedModule(const LoadedModule&) = delete;
-  LoadedModule& operator=(const LoadedModule&) = delete;
-
-  bool usable() const { return init && create && decompress && destroy; }
-
-  // The module's entries; null when it is missing or lacks one.
-  InitDecompressionFn init = nullptr;
-  CreateDecompressionFn create = nullptr;
-  DecompressFn decompress = nullptr;
-  DestroyDecompressionFn destroy = nullptr;
-
- private:
-  void* library_;
+// Where one stream's decompression stopped.
+struct StreamEnd {
+  std::size_t used = 0;   // input bytes taken
+  bool complete = false;  // the module reported the stream's end
 };
 
-std::string inflatePieces(const LoadedModule& module, void* context, std::string_view body,
-                          std::size_t maxOutputBytes) {
-  std::string output;
+// Inflates the stream that starts at `from` into `output` until it ends, fails or fills the cap.
+StreamEnd inflateStream(const GzipModule& module, void* context, std::string_view body, std::size_t from,
+                        std::size_t maxOutputBytes, std::string& output) {
   unsigned char buffer[kPieceBytes];
-  std::size_t used = 0;
+  StreamEnd end{from, false};
   while (output.size() < maxOutputBytes) {
-    const std::size_t pieceLength = std::min(kPieceBytes, body.size() - used);
+    const std::size_t pieceLength = std::min(kPieceBytes, body.size() - end.used);
     int consumed = 0;
     int produced = 0;
-    const int result = module.decompress(context, reinterpret_cast<const unsigned char*>(body.data() + used),
-                                         static_cast<int>(pieceLength), buffer, static_cast<int>(kPieceBytes),
-                                         &consumed, &produced);
+    const int result = module.decompress(
+        context, reinterpret_cast<const unsigned char*>(body.data() + end.used),
+        static_cast<int>(pieceLength), buffer, static_cast<int>(kPieceBytes), &consumed, &produced);
     const std::size_t keep =
         std::min(static_cast<std::size_t>(std::max(produced, 0)), maxOutputBytes - output.size());
     output.append(reinterpret_cast<const char*>(buffer), keep);
-    used += std::clamp(static_cast<std::size_t>(std::max(consumed, 0)), std::size_t{0}, pieceLength);
+    end.used += std::clamp(static_cast<std::size_t>(std::max(consumed, 0)), std::size_t{0}, pieceLength);
+    if (result == kDecompressEnd) end.complete = true;
     if (result != kDecompressGoOn || (consumed <= 0 && produced <= 0)) break;
   }
-  return output;
+  return end;
 }
 
 }  // namespace
 
-bool gzipModulePresent() {
-  std::error_code ignored;
-  return std::filesystem::exists(programFile(kModuleName), ignored);
+bool startsLikeGzip(std::string_view body) {
+  return body.size() >= 2 && static_cast<unsigned char>(body[0]) == 0x1F &&
+         static_cast<unsigned char>(body[1]) == 0x8B;
+}
+
+bool startsLikeZlib(std::string_view body) {
+  if (body.size() < 2) return false;
+  const unsigned method = static_cast<unsigned char>(body[0]);
+  const unsigned flags = static_cast<unsigned char>(body[1]);
+  return (method & 0x0F) == 8 && (method >> 4) <= 7 && (method * 256 + flags) % 31 == 0;
 }
 
 std::string gunzipBody(std::string_view body, std::size_t maxOutputBytes) {
-  LoadedModule module;
+  const GzipModule module;
   if (!module.usable()) return {};
   module.init();
-  void* context = nullptr;
-  if (module.create(&context, kDecompressFlagsGzipOrZlib) != kDecompressGoOn || !context) return {};
-  std::string output = inflatePieces(module, context, body, maxOutputBytes);
-  module.destroy(context);
+  std::string output;
+  std::size_t from = 0;
+  do {
+    void* context = nullptr;
+    if (module.create(&context, kDecompressFlagsGzipOrZlib) != kDecompressGoOn || !context) break;
+    const StreamEnd end = inflateStream(module, context, body, from, maxOutputBytes, output);
+    module.destroy(context);
+    if (!end.complete || end.used <= from) break;
+    from = end.used;
+  } while (output.size() < maxOutputBytes && startsLikeGzip(body.substr(from)));
   return output;
 }
 

@@ -39,7 +39,7 @@ std::string completeHeaders(std::string_view headerText, std::string_view url, b
   appendUnlessPresent(text, "Accept:", "Accept: */*");
   appendUnlessPresent(text, "Referer:", "Referer: " + std::string(url));
   appendUnlessPresent(text, "Accept-Language:", "Accept-Language: zh-cn");
-  appendUnlessPresent(text, "User-Agent:", "User-Agent: Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)");
+  appendUnlessPresent(text, "User-Agent:", "User-Agent: " + std::string(kDefaultAgent));
   if (isPost) appendUnlessPresent(text, "Content-Type:", "Content-Type: application/x-www-form-urlencoded");
   return text;
 }
@@ -59,7 +59,7 @@ std::string capitaliseHeaderNames(std::string_view headerText) {
 }
 
 std::vector<HeaderField> headerFields(std::string_view headerText) {
-  const bool severalLines = headerText.find(kLineBreak) != std::string_view::npos;
+  const bool severalLines = headerText.find_first_of("\r\n") != std::string_view::npos;
   std::vector<HeaderField> fields;
   for (std::string_view line : splitLines(headerText)) {
     const std::size_t colon = line.find(':');
@@ -95,10 +95,10 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   std::vector<std::string_view> lines;
   std::size_t start = 0;
   for (;;) {
-    const std::size_t found = text.find(kLineBreak, start);
+    const std::size_t found = text.find_first_of("\r\n", start);
     if (found == std::string_view::npos) break;
     lines.push_back(text.substr(start, found - start));
-    start = found + kLineBreak.size();
+    start = found + (text.substr(found, kLineBreak.size()) == kLineBreak ? kLineBreak.size() : 1);
   }
   lines.push_back(text.substr(start));
   return lines;

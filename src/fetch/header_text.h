@@ -1,6 +1,7 @@
 // How a plan's free-form header text becomes request headers.
 //
-// Contract: header texts are GBK, lines separated by "\r\n", each "Name:value". Searches for
+// Contract: header texts are GBK, each line "Name:value"; a line ends at CR LF, at a lone LF
+// or at a lone CR alike (a Qt text box stores LF alone). Searches for
 // header names ignore ASCII case. `completeHeaders` appends the defaults of the first HTTP
 // stack that the text lacks; `capitaliseHeaderNames` drops the lines without a colon and
 // upper-cases the first letter of each "-"-separated part of every name; `headerFields`
@@ -15,6 +16,9 @@
 
 namespace zorvqi {
 
+// The agent both HTTP stacks send when the header text names none.
+inline constexpr std::string_view kDefaultAgent = "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
+
 struct HeaderField {
   std::string name;
   std::string value;
@@ -28,7 +32,7 @@ std::string cleanedCookie(std::string_view cookie);
 // Removes ASCII spaces and GBK full-width spaces from both ends.
 std::string trimSpaces(std::string_view text);
 
-// The text split at every "\r\n" (an empty text gives one empty line).
+// The text split at every line break (an empty text gives one empty line).
 std::vector<std::string_view> splitLines(std::string_view text);
 
 }  // namespace zorvqi

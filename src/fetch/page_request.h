@@ -16,7 +16,7 @@ struct PageRequest {
   std::string cookie;
   std::string headerText;  // lines "Name:value" separated by "\r\n"
   int gbkSwitch = 0;       // 1: the page is GBK, otherwise UTF-8
-  int gzipSwitch = 0;      // 1: the body is decompressed as gzip
+  int gzipSwitch = 0;      // 1: a zlib body is decompressed too, and deflate may be asked for
   std::string startMarker;
   std::string endMarker;
 

@@ -3,6 +3,8 @@
 #include "fetch/curl_header_line.h"
 #include "fetch/curl_transfer.h"
 #include "fetch/header_text.h"
+#include "fetch/request_address.h"
+#include "fetch/sent_headers.h"
 #include "text/gbk_string.h"
 
 namespace zorvqi {
@@ -26,33 +28,47 @@ void setMethodAndBody(CURL* handle, const PageRequest& request) {
   curl_easy_setopt(handle, CURLOPT_POSTFIELDS, request.postData.c_str());
 }
 
-}  // namespace
-
-std::vector<std::string> winHttpHeaderLines(const PageRequest& request) {
-  std::vector<std::string> lines;
-  if (auto cookie = curlHeaderLine("Cookie", cleanedCookie(request.cookie))) lines.push_back(*cookie);
+std::vector<SentHeader> headerTextLines(const PageRequest& request, const std::string& address) {
   const std::string headerText =
-      capitaliseHeaderNames(completeHeaders(request.headerText, request.url, request.isPost()));
-  bool hasContentType = false;
-  for (const HeaderField& field : headerFields(headerText)) {
+      capitaliseHeaderNames(completeHeaders(request.headerText, address, request.isPost()));
+  std::vector<SentHeader> headers;
+  for (HeaderField& field : headerFields(headerText)) {
     if (auto line = curlHeaderLine(field.name, field.value)) {
-      lines.push_back(*line);
-      hasContentType = hasContentType || asciiLowered(field.name) == "content-type";
+      headers.push_back(SentHeader{std::move(field.name), std::move(field.value), std::move(*line)});
     }
   }
+  return headers;
+}
+
+}  // namespace
+
+WinHttpRequestHeaders winHttpRequestHeaders(const PageRequest& request) {
+  const std::string address = winHttpAddress(request.url);
+  std::vector<SentHeader> headers = headerTextLines(request, address);
+  WinHttpRequestHeaders built;
+  built.cookie = settleHeaders(headers, request.gzipSwitch == 1);
+  if (built.cookie.empty()) built.cookie = trimSpaces(cleanedCookie(request.cookie));
+  bool hasContentType = false;
+  for (const SentHeader& header : headers) {
+    built.lines.push_back(header.line);
+    hasContentType = hasContentType || asciiLowered(header.name) == "content-type";
+  }
   // libcurl would label any body as a form; only the header text names a body's type.
-  if (!hasContentType && !request.postData.empty()) lines.push_back("Content-Type:");
-  lines.push_back("Expect:");
-  return lines;
+  if (!hasContentType && !request.postData.empty()) built.lines.push_back("Content-Type:");
+  built.lines.push_back("Expect:");
+  return built;
 }
 
 std::string winHttpFetch(const PageRequest& request, const FetchLimits& limits) {
   if (!hasHttpScheme(request.url)) return {};
   CurlTransfer transfer;
   if (!transfer.handle()) return {};
-  curl_easy_setopt(transfer.handle(), CURLOPT_URL, request.url.c_str());
+  const std::string address = winHttpAddress(request.url);
+  curl_easy_setopt(transfer.handle(), CURLOPT_URL, address.c_str());
   setMethodAndBody(transfer.handle(), request);
-  for (const std::string& line : winHttpHeaderLines(request)) transfer.addHeaderLine(line);
+  const WinHttpRequestHeaders headers = winHttpRequestHeaders(request);
+  for (const std::string& line : headers.lines) transfer.addHeaderLine(line);
+  transfer.setUserCookie(addressHost(address), headers.cookie);
   TransferOutcome outcome = transfer.perform(limits);
   const bool usable =
       outcome.status == TransferStatus::Complete || outcome.status == TransferStatus::BodyCapped;

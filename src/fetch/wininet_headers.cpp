@@ -1,11 +1,12 @@
 #include "fetch/wininet_headers.h"
 
+#include "fetch/header_text.h"
 #include "text/gbk_string.h"
 
 namespace zorvqi {
 namespace {
 
-constexpr std::string_view kUserAgentName = "User-Agent:";
+constexpr std::string_view kCookiePrefix = "Cookie:";
 
 std::string_view trimAsciiSpaces(std::string_view text) {
   const std::size_t begin = text.find_first_not_of(' ');
@@ -22,18 +23,6 @@ void appendUnlessPresent(std::string& text, std::string_view name, std::string_v
 
 }  // namespace
 
-std::string winInetAgentString(std::string_view headerText) {
-  const std::string searched = std::string(headerText) + "\r\n";
-  const std::size_t name = gbkFind(searched, kUserAgentName, 0, Case::Ignore);
-  if (name == std::string::npos) return std::string(kDefaultAgent);
-  const std::size_t valueStart = name + kUserAgentName.size();
-  const std::size_t lineEnd = searched.find("\r\n", valueStart);
-  const std::string_view agent =
-      trimAsciiSpaces(std::string_view(searched).substr(valueStart, lineEnd - valueStart));
-  // An empty value would leave the agent to whatever follows the line; the default is sent.
-  return agent.empty() ? std::string(kDefaultAgent) : std::string(agent);
-}
-
 std::string completeWinInetHeaders(std::string_view headerText, std::string_view url, bool isPost) {
   std::string text = headerText.empty() ? std::string("Accept: */*") : std::string(headerText);
   appendUnlessPresent(text, "Accept:", "Accept: */*");
@@ -43,12 +32,19 @@ std::string completeWinInetHeaders(std::string_view headerText, std::string_view
   return text;
 }
 
-std::string appendCookieLine(std::string_view headerText, std::string_view cookie) {
-  std::string text(headerText);
-  if (cookie.empty()) return text;
-  text += gbkContains(cookie, "Cookie:") ? "\r\n" : "\r\nCookie: ";
-  text += cookie;
-  return text;
+std::string winInetAgentString(const std::vector<SentHeader>& settledHeaders) {
+  for (const SentHeader& header : settledHeaders) {
+    if (asciiLowered(trimAsciiSpaces(header.name)) == "user-agent") {
+      return std::string(trimAsciiSpaces(header.value));
+    }
+  }
+  return std::string(kDefaultAgent);
+}
+
+std::string winInetBoxCookie(std::string_view cookie) {
+  std::string_view text = trimAsciiSpaces(cookie);
+  if (text.starts_with(kCookiePrefix)) text = trimAsciiSpaces(text.substr(kCookiePrefix.size()));
+  return std::string(text);
 }
 
 }  // namespace zorvqi

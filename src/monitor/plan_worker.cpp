@@ -66,8 +66,10 @@ class WorkerRun {
       return;
     }
     view_.appendRawStatus("、匹配文章");
-    const std::vector<Match> matches = findMatches(plan_.rule, region.text);
+    const MatchList found = searchMatches(plan_.rule, region.text);
+    const std::vector<Match>& matches = found.matches;
     view_.appendRawStatus(" 取到 " + decimalText(static_cast<std::int64_t>(matches.size())) + " 篇文章");
+    if (found.capped) view_.appendStatus(std::string(kTooManyMatchesMessage));
     if (matches.empty()) return;
 
     if (!compareIdMode()) prepareCache(static_cast<int>(matches.size()));

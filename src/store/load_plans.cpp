@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 
 #include "base/dialogs.h"
 #include "base/event_pump.h"
-#include "base/program_dir.h"
+#include "base/gzip_module.h"
 #include "store/category_list.h"
 #include "store/database.h"
 #include "store/plan_fields.h"
@@ -45,11 +44,6 @@ int largestId(const TextTable& rules) {
   int largest = 0;
   for (const auto& row : rules.rows) largest = std::max(largest, textToInt32(row[kRuleId]));
   return largest;
-}
-
-bool gzipModulePresent() {
-  std::error_code ignored;
-  return std::filesystem::exists(programFile("gzip.dll"), ignored);
 }
 
 }  // namespace

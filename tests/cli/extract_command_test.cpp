@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/cli_process.h"
 #include "support/temp_dir.h"
 #include "support/utf8_literal.h"
@@ -105,6 +107,20 @@ INSTANTIATE_TEST_SUITE_P(Runs, ExtractFailure,
                                                      {"extract", "--rule", "title='[var]'"},
                                                      utf8(u8"匹配结果为0,请检查匹配规则!\n")}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ExtractCommand, PrintsTheFirstHundredThousandMatchesAndSaysTheRestWasIgnored) {
+  std::string page;
+  for (int i = 0; i < 100003; ++i) page += "<b>" + std::to_string(i % 10) + "</b>";
+  const auto result = runCli({"extract", "--rule", "<b>[int]</b>"}, page);
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.err, utf8(u8"匹配数超过 100000，其余忽略\n"));
+  EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 100000);
+  EXPECT_EQ(result.out.substr(result.out.size() - 11), "<b>9</b>\t9\n");
+
+  const auto exact = runCli({"extract", "--rule", "<b>[int]</b>"}, page.substr(0, 100000 * 8));
+  EXPECT_EQ(exact.exitStatus, 0);
+  EXPECT_EQ(exact.err, "");
+}
 
 TEST(ExtractCommand, MisuseIsAUsageError) {
   for (const std::vector<std::string>& args : {std::vector<std::string>{"extract"},

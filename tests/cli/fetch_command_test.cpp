@@ -4,6 +4,7 @@
 
 #include "support/cli_process.h"
 #include "support/gzip_bytes.h"
+#include "support/page_server.h"
 #include "support/raw_http_recorder.h"
 #include "support/utf8_literal.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 using testing::headerLines;
 using testing::okResponse;
+using testing::PageServer;
 using testing::RawHttpRecorder;
 using testing::requestBody;
 using testing::requestLine;
@@ -40,7 +42,7 @@ TEST(FetchCommand, SendsHeadersCookieAndPostData) {
   EXPECT_EQ(requestLine(raw), "POST /list HTTP/1.1");
   EXPECT_EQ(requestBody(raw), "q=中");  // GBK on the wire
   const auto lines = headerLines(raw);
-  for (const char* expected : {"Cookie:  s=1", "User-Agent: 机器", "X-A: 1"}) {
+  for (const char* expected : {"Cookie: s=1", "User-Agent: 机器", "X-A: 1"}) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
   }
 }
@@ -50,6 +52,21 @@ TEST(FetchCommand, DecompressesWithGzip) {
   const auto result = runCli({"fetch", "--gzip", server.url("/list")});
   EXPECT_EQ(result.exitStatus, 0) << result.err;
   EXPECT_EQ(result.out, utf8(u8"<p>压缩</p>\n"));
+}
+
+// A logged-in plan whose site sends http visitors to https still reads the logged-in page.
+TEST(FetchCommand, CookieFollowsTheRedirectFromHttpToHttpsOfTheSameHost) {
+  PageServer secure(PageServer::Scheme::HttpsSelfSigned);
+  secure.serveLoggedIn("/list", "sid=abc", "<p>welcome back</p>", "<form>log in</form>");
+  PageServer plain;
+  plain.redirect("/list", secure.url("/list"));
+  const auto loggedIn = runCli({"fetch", "--cookie", "sid=abc", plain.url("/list")});
+  EXPECT_EQ(loggedIn.exitStatus, 0) << loggedIn.err;
+  EXPECT_EQ(loggedIn.out, "<p>welcome back</p>\n");
+  const auto viaHeader = runCli({"fetch", "--header", "Cookie: sid=abc", plain.url("/list")});
+  EXPECT_EQ(viaHeader.out, "<p>welcome back</p>\n");
+  const auto loggedOut = runCli({"fetch", plain.url("/list")});
+  EXPECT_EQ(loggedOut.out, "<form>log in</form>\n");
 }
 
 TEST(FetchCommand, PageWithoutItsStartMarkerFails) {

@@ -69,6 +69,29 @@ TEST_F(MonitorCommandsTest, RoundStoresNewArticlesThenFindsNoneNew) {
   EXPECT_EQ(storedArticles(), 6);
 }
 
+// A gzip.dll that does not load is said once at the start, then counts as missing.
+TEST_F(MonitorCommandsTest, AnUnloadableModuleIsReportedAtTheStartOfRoundAndWatch) {
+  const std::string line = printed("gzip.dll 无法加载，已按缺失处理 - ");
+  const auto without = runCli({"--dir", dir.path().string(), "round"});
+  EXPECT_EQ(without.out.find(printed("gzip.dll")), std::string::npos) << without.out;
+
+  testing::writeFileBytes(dir.file("gzip.dll"), "not a shared object");
+  const auto round = runCli({"--dir", dir.path().string(), "round"});
+  EXPECT_EQ(round.exitStatus, 0) << round.err;
+  const std::size_t at = round.out.find(line);
+  ASSERT_NE(at, std::string::npos) << round.out;
+  EXPECT_LT(at, round.out.find(printed("开始提取 方案1")));
+  EXPECT_EQ(round.out.find(line, at + 1), std::string::npos);
+
+  testing::CliProcess watch({"--dir", dir.path().string(), "watch", "--interval", "0"});
+  ASSERT_TRUE(watch.started());
+  for (int i = 0; i < 200 && watch.outputSoFar().find(printed("有新文章：")) == std::string::npos; ++i)
+    std::this_thread::sleep_for(50ms);
+  const auto watched = watch.stop(SIGTERM);
+  EXPECT_EQ(watched.exitStatus, 0) << watched.err;
+  EXPECT_LT(watched.out.find(line), watched.out.find(printed("开始提取 方案1")));
+}
+
 TEST_F(MonitorCommandsTest, RoundWithoutTheDatabaseIsAUsageError) {
   std::filesystem::remove(dir.file("zorv.db"));
   EXPECT_EQ(runCli({"--dir", dir.path().string(), "round"}).exitStatus, 2);

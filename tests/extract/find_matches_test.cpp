@@ -114,5 +114,22 @@ TEST(FindMatches, FindsEveryItemOfALongPage) {
   EXPECT_EQ(matches.back().field(2), "t4999");
 }
 
+// A hostile page of empty matches would otherwise hold one match per byte.
+TEST(FindMatches, StopsAtTheMatchCapAndSaysSo) {
+  const std::string page(kMaxMatches + 500, 'x');
+  const MatchList capped = searchMatches("(x?)", page);
+  EXPECT_EQ(capped.status, MatchStatus::Searched);
+  EXPECT_TRUE(capped.capped);
+  ASSERT_EQ(capped.matches.size(), kMaxMatches);
+  EXPECT_EQ(capped.matches.back().field(1), "x");
+  EXPECT_EQ(findMatches("x", page).size(), kMaxMatches);
+
+  const MatchList exact = searchMatches("x", page.substr(0, kMaxMatches));
+  EXPECT_FALSE(exact.capped);
+  EXPECT_EQ(exact.matches.size(), kMaxMatches);
+  EXPECT_EQ(kMaxMatches, 100000u);
+  EXPECT_EQ(kTooManyMatchesMessage, "匹配数超过 100000，其余忽略");
+}
+
 }  // namespace
 }  // namespace zorvqi

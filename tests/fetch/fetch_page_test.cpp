@@ -19,10 +19,14 @@ using testing::okResponse;
 using testing::RawHttpRecorder;
 using testing::utf8;
 
-// The first stack always sends a Cookie line; the second only for a cookie text.
+// The first stack sends its User-Agent after the other lines of an empty header text; the
+// second sends its agent string right after Host.
 bool sentByFirstStack(const std::string& raw) {
   const auto lines = headerLines(raw);
-  return std::find(lines.begin(), lines.end(), "Cookie:") != lines.end();
+  const auto agent = std::find_if(lines.begin(), lines.end(),
+                                  [](const std::string& line) { return line.rfind("User-Agent:", 0) == 0; });
+  const auto accept = std::find(lines.begin(), lines.end(), "Accept: */*");
+  return agent != lines.end() && accept != lines.end() && agent > accept;
 }
 
 class FetchPageTest : public ::testing::Test {
@@ -50,16 +54,37 @@ TEST_F(FetchPageTest, Utf8PageBecomesGbk) {
   EXPECT_EQ(fetchPage(requestFor(server)), "<b>新文章 ?</b>");
 }
 
-TEST_F(FetchPageTest, GzipSwitchDecidesWhetherTheBodyIsDecompressed) {
+TEST_F(FetchPageTest, GzipBodyIsDecompressedWhateverTheSwitch) {
   const std::string page = "<ul>" + std::string(20000, ' ') + "压缩页</ul>";
   RawHttpRecorder server(okResponse(gzipBytes(page), "Content-Encoding: gzip\r\n"));
   PageRequest request = requestFor(server);
   request.gbkSwitch = 1;
+  for (int gzipSwitch : {0, 1}) {
+    request.gzipSwitch = gzipSwitch;
+    EXPECT_EQ(fetchPage(request), "<ul> 压缩页</ul>") << gzipSwitch;
+  }
+  EXPECT_EQ(server.requests().size(), 2u);
+}
+
+// Only the switch makes a zlib body be read as one: "x" followed by such a byte may be text.
+TEST_F(FetchPageTest, ZlibBodyIsDecompressedWithTheSwitchOnly) {
+  const std::string packed = gzipBytes("<p>zlib</p>", true);
+  RawHttpRecorder server(okResponse(packed));
+  PageRequest request = requestFor(server);
+  request.gbkSwitch = 1;
   request.gzipSwitch = 1;
-  EXPECT_EQ(fetchPage(request), "<ul> 压缩页</ul>");
+  EXPECT_EQ(fetchPage(request), "<p>zlib</p>");
   request.gzipSwitch = 0;
-  // Taken as GBK text, the stream ends at the zero byte after its magic and method.
-  EXPECT_EQ(fetchPage(request), "\x1f\x8b\x08");
+  EXPECT_NE(fetchPage(request), "<p>zlib</p>");
+}
+
+// A server may ignore the request for gzip: its plain page is the page.
+TEST_F(FetchPageTest, PlainBodyWithTheSwitchIsThePage) {
+  RawHttpRecorder server(okResponse("<p>plain</p>"));
+  PageRequest request = requestFor(server);
+  request.gzipSwitch = 1;
+  EXPECT_EQ(fetchPage(request), "<p>plain</p>");
+  EXPECT_EQ(server.requests().size(), 1u);
 }
 
 TEST_F(FetchPageTest, GzipWithoutTheModuleGivesNothingFromEitherStack) {
@@ -67,9 +92,26 @@ TEST_F(FetchPageTest, GzipWithoutTheModuleGivesNothingFromEitherStack) {
   setProgramDir(empty.path().string());
   RawHttpRecorder server(okResponse(gzipBytes("page")));
   PageRequest request = requestFor(server);
-  request.gzipSwitch = 1;
-  EXPECT_EQ(fetchPage(request), "");
-  EXPECT_EQ(server.requests().size(), 2u);
+  for (int gzipSwitch : {0, 1}) {
+    request.gzipSwitch = gzipSwitch;
+    EXPECT_EQ(fetchPage(request), "") << gzipSwitch;
+  }
+  EXPECT_EQ(server.requests().size(), 4u);
+}
+
+// A site that wants its query in GBK answers the first stack's UTF-8 query with a page
+// lacking its list; the second stack sends the GBK bytes and gets it.
+TEST_F(FetchPageTest, GbkQueryIsServedByTheSecondStack) {
+  RawHttpRecorder server({okResponse("no such article"), okResponse("<ul>搜索结果</ul>")});
+  PageRequest request = requestFor(server);
+  request.url = server.url("/search?q=中文");
+  request.gbkSwitch = 1;
+  request.startMarker = "<ul>";
+  EXPECT_EQ(fetchPage(request), "<ul>搜索结果</ul>");
+  const auto requests = server.requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(testing::requestLine(requests[0]), "GET /search?q=%E4%B8%AD%E6%96%87 HTTP/1.1");
+  EXPECT_EQ(testing::requestLine(requests[1]), "GET /search?q=%D6%D0%CE%C4 HTTP/1.1");
 }
 
 TEST_F(FetchPageTest, MissingStartMarkerSendsTheRequestThroughTheSecondStack) {

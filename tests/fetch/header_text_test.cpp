@@ -56,6 +56,19 @@ TEST(TrimSpaces, NeverCutsHalfACharacter) {
   EXPECT_EQ(trimSpaces("a\t"), "a\t");
 }
 
+TEST(SplitLines, EndsALineAtCrLfAtALoneLfAndAtALoneCr) {
+  using Views = std::vector<std::string_view>;
+  EXPECT_EQ(splitLines("a\r\nb\nc\rd"), (Views{"a", "b", "c", "d"}));
+  EXPECT_EQ(splitLines("a\n\r\nb\r\r\n"), (Views{"a", "", "b", "", ""}));
+  EXPECT_EQ(splitLines(""), (Views{""}));
+}
+
+TEST(HeaderFields, LinesEndedByLineFeedsAloneAreSeveralLines) {
+  EXPECT_EQ(fieldTexts("Connection: keep-alive\nUser-Agent: X\nCookie: s=1"),
+            (std::vector<std::string>{"User-Agent=X", "Cookie=s=1"}));
+  EXPECT_EQ(capitaliseHeaderNames("user-agent: X\rx-a: 1"), "User-Agent: X\r\nX-A: 1");
+}
+
 TEST(CleanedCookie, RemovesEveryCookiePrefixIgnoringCase) {
   EXPECT_EQ(cleanedCookie("Cookie: a=1"), " a=1");
   EXPECT_EQ(cleanedCookie("COOKIE:a=1; cookie:b=2"), "a=1; b=2");

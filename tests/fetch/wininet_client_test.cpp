@@ -50,12 +50,11 @@ TEST(WinInetFetch, EmptyHeaderTextGetsTheDefaultAgentAndNoCookie) {
 }
 
 TEST(WinInetFetch, BothCookieFormsBecomeOneCookieLine) {
-  for (const char* cookie : {"Cookie: a=1", "a=1"}) {
+  for (const char* cookie : {"Cookie: a=1", "a=1", " a=1 "}) {
     PageRequest request;
     request.cookie = cookie;
     const Lines lines = afterHost(exchange(request).raw);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back(), "Cookie: a=1") << cookie;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Cookie: a=1"), 1) << cookie;
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                             [](const std::string& l) { return l.rfind("Cookie", 0) == 0; }),
               1);
@@ -114,7 +113,7 @@ TEST(WinInetFetch, FollowsRedirectsAndAcceptsASelfSignedCertificate) {
   EXPECT_EQ(secure.requests()[1].header("Cookie"), "s=1");
 }
 
-TEST(WinInetFetch, RedirectToAnotherSiteKeepsTheCookieBehind) {
+TEST(WinInetFetch, RedirectToAnotherPortAndSchemeOfTheHostKeepsTheCookie) {
   PageServer secure(PageServer::Scheme::HttpsSelfSigned);
   secure.serve("/list", "secure page");
   PageServer plain;
@@ -124,7 +123,7 @@ TEST(WinInetFetch, RedirectToAnotherSiteKeepsTheCookieBehind) {
   request.cookie = "s=1";
   EXPECT_EQ(winInetFetch(request), "secure page");
   ASSERT_EQ(secure.requests().size(), 1u);
-  EXPECT_FALSE(secure.requests()[0].hasHeader("Cookie"));
+  EXPECT_EQ(secure.requests()[0].header("Cookie"), "s=1");
 }
 
 }  // namespace

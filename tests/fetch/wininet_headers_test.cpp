@@ -7,12 +7,11 @@
 namespace zorvqi {
 namespace {
 
-TEST(WinInetAgentString, TakesTheUserAgentValueOfTheCapitalisedText) {
-  EXPECT_EQ(winInetAgentString(capitaliseHeaderNames("user-agent: X")), "X");
-  EXPECT_EQ(winInetAgentString("Accept: a\r\nUser-Agent:  Y Z \r\nReferer: r"), "Y Z");
-  EXPECT_EQ(winInetAgentString("Accept: a"), kDefaultAgent);
-  // An empty value would run into the next line; the default agent goes instead.
-  EXPECT_EQ(winInetAgentString("User-Agent:\r\nAccept: a"), kDefaultAgent);
+TEST(WinInetAgentString, TakesTheUserAgentOfTheSettledHeaders) {
+  EXPECT_EQ(winInetAgentString({{"Accept", "a", "Accept: a"}, {"User-Agent", " Y Z ", "User-Agent: Y Z"}}),
+            "Y Z");
+  EXPECT_EQ(winInetAgentString({{"Accept", "a", "Accept: a"}}), kDefaultAgent);
+  EXPECT_EQ(winInetAgentString({}), kDefaultAgent);
 }
 
 TEST(CompleteWinInetHeaders, CompletesWithoutAUserAgent) {
@@ -24,12 +23,13 @@ TEST(CompleteWinInetHeaders, CompletesWithoutAUserAgent) {
             "accept: a\r\nreferer: r\r\naccept-language: l");
 }
 
-TEST(AppendCookieLine, EitherFormBecomesOneCookieLine) {
-  EXPECT_EQ(appendCookieLine("A: 1", "Cookie: a=1"), "A: 1\r\nCookie: a=1");
-  EXPECT_EQ(appendCookieLine("A: 1", "a=1"), "A: 1\r\nCookie: a=1");
+TEST(WinInetBoxCookie, TakesTheTextAfterAPrefixWrittenAsTheSystemWritesIt) {
+  EXPECT_EQ(winInetBoxCookie("Cookie: a=1"), "a=1");
+  EXPECT_EQ(winInetBoxCookie("  a=1; b=2 "), "a=1; b=2");
   // Only the prefix as written counts; other spellings are the cookie's own text.
-  EXPECT_EQ(appendCookieLine("A: 1", "cookie: a=1"), "A: 1\r\nCookie: cookie: a=1");
-  EXPECT_EQ(appendCookieLine("A: 1", ""), "A: 1");
+  EXPECT_EQ(winInetBoxCookie("cookie: a=1"), "cookie: a=1");
+  EXPECT_EQ(winInetBoxCookie("Cookie:"), "");
+  EXPECT_EQ(winInetBoxCookie(""), "");
 }
 
 }  // namespace

@@ -67,10 +67,11 @@ TEST_F(DemoSiteTest, AnswersGzipWhenAsked) {
   setProgramDir(ZORVQI_BIN_DIR);  // where gzip.dll is built
   PageRequest request;
   request.headerText = "Accept-Encoding: gzip";
-  request.gzipSwitch = 1;
-  EXPECT_NE(fetch("/forum/list.php", request).find("tid=1002"), std::string::npos);
-  request.gzipSwitch = 0;  // the compressed bytes are no page
-  EXPECT_EQ(fetch("/forum/list.php", request).find("tid=1002"), std::string::npos);
+  // A gzip body is decompressed whether or not the switch asks for it.
+  for (int gzipSwitch : {1, 0}) {
+    request.gzipSwitch = gzipSwitch;
+    EXPECT_NE(fetch("/forum/list.php", request).find("tid=1002"), std::string::npos) << gzipSwitch;
+  }
   setProgramDir(executableDir());
 }
 

@@ -6,6 +6,7 @@
 
 #include "base/cancel_flag.h"
 #include "base/clock.h"
+#include "extract/find_matches.h"
 #include "monitor/recording_view.h"
 #include "notify/reminder_settings.h"
 #include "notify/round_accumulators.h"
@@ -222,6 +223,23 @@ TEST_F(PlanWorkerTest, EmptySourceAndEmptyRegionAreReported) {
   plan->endMarker = "</ol>";
   run();
   EXPECT_NE(view.status().find("截取源码为空或无效，请检查网络或区域标记！"), std::string::npos);
+  EXPECT_TRUE(stored().empty());
+}
+
+TEST_F(PlanWorkerTest, TooManyMatchesAreCutAtTheCapWithAStatusLine) {
+  plan->rule = "<i>(\\d)</i>";
+  plan->startMarker = "";
+  plan->endMarker = "";
+  plan->titleField = 1;
+  plan->idField = 1;
+  plan->detectMode = 8;  // ids of 0 are never new: the walk over the matches stays quick
+  std::string page;
+  for (std::size_t i = 0; i < kMaxMatches + 10; ++i) page += "<i>0</i>";
+  server.serve("/list", page, "text/html; charset=gbk");
+  run();
+  EXPECT_NE(view.status().find(" 取到 100000 篇文章\r\n匹配数超过 100000，其余忽略 - 2020-5-3 9:7:5"),
+            std::string::npos)
+      << view.status().substr(0, 300);
   EXPECT_TRUE(stored().empty());
 }
 

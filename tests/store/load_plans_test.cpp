@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "base/dialogs.h"
 #include "base/program_dir.h"
 #include "store/article_store.h"
@@ -143,11 +145,14 @@ TEST_F(LoadPlansTest, ADatabaseWithoutRuleTableIsReportedTheSameWay) {
   EXPECT_EQ(dialogs.shown().size(), 1u);
 }
 
-TEST_F(LoadPlansTest, TheGzipFlagNeedsTheModuleInTheProgramDirectory) {
+TEST_F(LoadPlansTest, TheGzipFlagNeedsTheModuleInTheProgramDirectoryToLoad) {
   openWith(testing::shippedSchema());
   addPlan(1, 1, "甲", 0, "ua='PostAccept-Encoding: gzip'");
   EXPECT_FALSE(load().table->record(1)->gzip);
   testing::writeFileBytes(dir.file("gzip.dll"), "");
+  EXPECT_FALSE(load().table->record(1)->gzip);
+  std::filesystem::copy_file(std::string(ZORVQI_BIN_DIR) + "/gzip.dll", dir.file("gzip.dll"),
+                             std::filesystem::copy_options::overwrite_existing);
   EXPECT_TRUE(load().table->record(1)->gzip);
 }
 

@@ -19,7 +19,21 @@ struct Route {
   std::string contentType;
   std::string contentEncoding;
   std::string location;
+  std::string cookie;  // set: `body` only for a request carrying it, else `loginForm`
+  std::string loginForm;
 };
+
+bool carriesCookie(const std::string& cookieHeader, const std::string& pair) {
+  std::size_t start = 0;
+  while (start <= cookieHeader.size()) {
+    const std::size_t end = std::min(cookieHeader.find(';', start), cookieHeader.size());
+    std::string item = cookieHeader.substr(start, end - start);
+    item.erase(0, item.find_first_not_of(' '));
+    if (item == pair) return true;
+    start = end + 1;
+  }
+  return false;
+}
 
 struct Certificate {
   EVP_PKEY* key = nullptr;
@@ -63,7 +77,7 @@ struct PageServer::State {
     ServedRequest served{request.method, request.path, {}, request.body};
     for (const auto& [name, value] : request.headers) served.headers.emplace(name, value);
     std::lock_guard<std::mutex> lock(mutex);
-    requests.push_back(std::move(served));
+    requests.push_back(served);
     const auto found = routes.find(request.path);
     if (found == routes.end()) {
       response.status = 404;
@@ -76,7 +90,8 @@ struct PageServer::State {
       return;
     }
     if (!route.contentEncoding.empty()) response.set_header("Content-Encoding", route.contentEncoding);
-    response.set_content(route.body, route.contentType.c_str());
+    const bool loggedOut = !route.cookie.empty() && !carriesCookie(served.header("Cookie"), route.cookie);
+    response.set_content(loggedOut ? route.loginForm : route.body, route.contentType.c_str());
   }
 };
 
@@ -109,12 +124,19 @@ PageServer::~PageServer() {
 void PageServer::serve(const std::string& path, std::string body, std::string contentType,
                        std::string contentEncoding) {
   std::lock_guard<std::mutex> lock(state_->mutex);
-  state_->routes[path] = Route{std::move(body), std::move(contentType), std::move(contentEncoding), ""};
+  state_->routes[path] =
+      Route{std::move(body), std::move(contentType), std::move(contentEncoding), "", "", ""};
 }
 
 void PageServer::redirect(const std::string& path, const std::string& location) {
   std::lock_guard<std::mutex> lock(state_->mutex);
-  state_->routes[path] = Route{"", "", "", location};
+  state_->routes[path] = Route{"", "", "", location, "", ""};
+}
+
+void PageServer::serveLoggedIn(const std::string& path, const std::string& cookie, std::string loggedInBody,
+                               std::string loginForm) {
+  std::lock_guard<std::mutex> lock(state_->mutex);
+  state_->routes[path] = Route{std::move(loggedInBody), "text/html", "", "", cookie, std::move(loginForm)};
 }
 
 int PageServer::port() const {

@@ -4,7 +4,9 @@
 // Contract: listens on 127.0.0.1 on a free port from construction to destruction. Paths
 // not set up answer 404 with the body "missing". A GET or POST of a served path gets its
 // body with the given Content-Type and, when set, Content-Encoding; a redirected path
-// answers 302 with its Location. Header names in a recorded request are as cpp-httplib
+// answers 302 with its Location; a logged-in path answers its logged-in body only to a
+// request whose Cookie header holds the given "name=value" pair, and its login form to the
+// rest. Header names in a recorded request are as cpp-httplib
 // keeps them (it does not keep their order). Thread safety: all members may be called from
 // the test's thread while the server runs.
 #pragma once
@@ -39,6 +41,8 @@ class PageServer {
   void serve(const std::string& path, std::string body, std::string contentType = "text/html",
              std::string contentEncoding = "");
   void redirect(const std::string& path, const std::string& location);
+  void serveLoggedIn(const std::string& path, const std::string& cookie, std::string loggedInBody,
+                     std::string loginForm);
 
   int port() const;
   // "http://127.0.0.1:PORT" (or "https://...") followed by `path`.

@@ -85,6 +85,11 @@ std::string okResponse(std::string_view body, std::string_view extraHeaderLines)
          std::string(extraHeaderLines) + "Connection: close\r\n\r\n" + std::string(body);
 }
 
+std::string redirectResponse(std::string_view location, std::string_view extraHeaderLines) {
+  return "HTTP/1.1 302 Found\r\nLocation: " + std::string(location) + "\r\nContent-Length: 0\r\n" +
+         std::string(extraHeaderLines) + "Connection: close\r\n\r\n";
+}
+
 bool RawHttpRecorder::waitReadable(int fd) const {
   pollfd entry{fd, POLLIN, 0};
   while (!stopping_) {

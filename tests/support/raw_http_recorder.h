@@ -21,6 +21,8 @@ namespace zorvqi::testing {
 // A complete "200 OK" response with Content-Length and "Connection: close"; each extra
 // header line ends with "\r\n".
 std::string okResponse(std::string_view body, std::string_view extraHeaderLines = "");
+// A "302 Found" to `location`, empty, with "Connection: close" and the extra header lines.
+std::string redirectResponse(std::string_view location, std::string_view extraHeaderLines = "");
 
 class RawHttpRecorder {
  public:

@@ -266,6 +266,27 @@ class DesktopStartupTest : public QObject {
     QVERIFY2(status.contains(QStringLiteral("快捷键 Alt+Q 不可用")), qPrintable(status));
     QVERIFY(status.startsWith(QStringLiteral("欢迎使用汐昙新文章监控提醒！\r\n")));
   }
+
+  // A gzip.dll that is there but does not load is said once, and taken as missing.
+  void anUnloadableGzipModuleIsReportedInTheStatusBox() {
+    const QString line = QStringLiteral("gzip.dll 无法加载，已按缺失处理 - ");
+    {
+      ProgramDirectory missing;
+      makeCompleteDirectory(missing, "");
+      TestProgram withoutModule(missing);
+      QCOMPARE(withoutModule.program->start(), StartResult::Started);
+      QVERIFY(!QString::fromStdString(withoutModule.status()).contains(QStringLiteral("gzip.dll")));
+    }
+
+    ProgramDirectory dir;
+    makeCompleteDirectory(dir, "");
+    writeFileBytes(dir.file("gzip.dll"), "not a shared object");
+    TestProgram test(dir);
+    QCOMPARE(test.program->start(), StartResult::Started);
+    const QString status = QString::fromStdString(test.status());
+    QCOMPARE(status.count(line), 1);
+    QCOMPARE(test.messages(), Messages{});
+  }
 };
 
 QTEST_MAIN(DesktopStartupTest)
