@@ -230,14 +230,15 @@ class BenchView : public MonitorView {
 class TimedRunner : public PlanRunner {
  public:
   TimedRunner(Database& database, MonitorView& view) : inner_(database, view) {}
-  void runPlan(int planId) override {
+  PlanOutcome runPlan(int planId) override {
     const CpuTime start = threadCpu();
-    inner_.runPlan(planId);
+    const PlanOutcome outcome = inner_.runPlan(planId);
     const CpuTime end = threadCpu();
     std::lock_guard lock(mutex_);
     used_.user += end.user - start.user;
     used_.system += end.system - start.system;
     ++plans_;
+    return outcome;
   }
   std::string planName(int planId) override { return inner_.planName(planId); }
 

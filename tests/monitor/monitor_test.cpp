@@ -31,10 +31,11 @@ class FixedSelection : public PlanSelection {
 };
 
 // A stand-in worker: plans listed in `storing` store that many articles; plans in `hanging`
-// never end until they are cancelled.
+// never end until they are cancelled; plans in `failing` end with that outcome, the others
+// are read.
 class ScriptedRunner : public PlanRunner {
  public:
-  void runPlan(int planId) override {
+  PlanOutcome runPlan(int planId) override {
     ++runs[planId];
     if (threadCancelFlag()->isCancelled()) ++ranAbandoned;
     {
@@ -44,10 +45,11 @@ class ScriptedRunner : public PlanRunner {
     if (hanging.count(planId)) {
       pauseFor(600s);
       lateWrites += threadCancelFlag()->isCancelled() ? 0 : 1;
-      return;
+      return PlanOutcome::Abandoned;
     }
     const int stores = storing.count(planId) ? storing.at(planId) : 0;
     for (int i = 0; i < stores; ++i) roundAccumulators().recordStored("t", "u", {});
+    return failing.count(planId) ? failing.at(planId) : PlanOutcome::Read;
   }
   std::string planName(int planId) override { return "方案" + std::to_string(planId); }
 
@@ -58,6 +60,7 @@ class ScriptedRunner : public PlanRunner {
 
   std::map<int, int> storing;  // set before the monitor starts
   std::set<int> hanging;
+  std::map<int, PlanOutcome> failing;
   std::array<std::atomic<int>, 10> runs{};
   std::atomic<int> lateWrites{0};
   std::atomic<int> ranAbandoned{0};
@@ -148,10 +151,35 @@ TEST_F(MonitorTest, KeepPopupStartsNoAutoClear) {
 TEST_F(MonitorTest, NothingSelectedIsRefused) {
   FixedSelection selection({{1, false}});
   Monitor monitor(view, selection, dialogs, runner, nullptr);
-  monitor.runRounds(Selection::Checked, 0, false);
+  EXPECT_EQ(monitor.runRounds(Selection::Checked, 0, false), RoundsEnd::Refused);
   ASSERT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(dialogs.shown()[0].text, "请至少勾选一个要监控的网站方案");
   EXPECT_TRUE(runner.ran().empty());
+}
+
+// A round fails only when none of its plans was read; a plan past its time limit failed.
+TEST_F(MonitorTest, ARoundSaysWhetherAnyOfItsPlansWasRead) {
+  const struct {
+    std::map<int, PlanOutcome> failing;
+    bool firstHangs;
+    RoundsEnd end;
+  } cases[] = {
+      {{}, false, RoundsEnd::SomePlanRead},
+      {{{1, PlanOutcome::NothingFetched}}, false, RoundsEnd::SomePlanRead},
+      {{{1, PlanOutcome::NoRegion}, {2, PlanOutcome::NoMatch}}, false, RoundsEnd::EveryPlanFailed},
+      {{{2, PlanOutcome::NothingFetched}}, true, RoundsEnd::EveryPlanFailed},
+      {{}, true, RoundsEnd::SomePlanRead},
+  };
+  for (const auto& c : cases) {
+    ScriptedRunner scripted;
+    scripted.failing = c.failing;
+    if (c.firstHangs) scripted.hanging = {1};
+    FixedSelection selection({{1, true}, {2, true}});
+    MonitorLimits limits;
+    limits.workerLimit = 100ms;
+    Monitor monitor(view, selection, dialogs, scripted, nullptr, limits);
+    EXPECT_EQ(monitor.runRounds(Selection::Checked, 0, false), c.end);
+  }
 }
 
 TEST_F(MonitorTest, HangingPlanIsSkippedAfterTheLimitAndTheNextStillRuns) {

@@ -11,6 +11,7 @@
 #include "notify/round_accumulators.h"
 #include "store/database.h"
 #include "store/plan.h"
+#include "store/plan_table.h"
 #include "support/page_server.h"
 #include "support/store_files.h"
 #include "support/temp_dir.h"
@@ -67,7 +68,7 @@ class PlanWorkerTest : public ::testing::Test {
   void servePage(const std::vector<Item>& items) {
     server.serve("/list", listPage(items), "text/html; charset=gbk");
   }
-  void run() { runPlanWorker(plan, db, view); }
+  void run() { runPlanWorker(plan, runLocks, db, view); }
   std::vector<std::vector<std::string>> stored() {
     return db
         .queryTable("select title, url, other, issoucang, addtime, planname, planid from info order by id")
@@ -85,6 +86,7 @@ class PlanWorkerTest : public ::testing::Test {
   zorvqi::testing::PageServer server;
   Database db;
   RecordingView view;
+  PlanRunLocks runLocks;
   std::shared_ptr<Plan> plan = std::make_shared<Plan>();
 };
 
@@ -150,7 +152,7 @@ TEST_F(PlanWorkerTest, FirstRoundChecksTheStoreBeyondTheCachedNewest) {
   ASSERT_EQ(rows.size(), 11u);
   EXPECT_EQ(rows.back()[1], "http://site/new");
   // the cache now holds exactly the page just seen
-  EXPECT_EQ(plan->urlCache, "http://site/old/1http://site/new");  // walked from the last match
+  EXPECT_EQ(plan->urlCache, (std::unordered_set<std::string>{"http://site/old/1", "http://site/new"}));
   EXPECT_EQ(plan->cacheCounter, 2);
 }
 
@@ -254,7 +256,7 @@ TEST_F(PlanWorkerTest, AnAbandonedRunChangesNothingMore) {
   CancelFlag flag;
   std::thread worker([&] {
     ScopedThreadCancelFlag scope(&flag);
-    runPlanWorker(plan, db, abandoning);
+    runPlanWorker(plan, runLocks, db, abandoning);
   });
   worker.join();
   EXPECT_TRUE(stored().empty());
@@ -286,7 +288,7 @@ TEST_F(PlanWorkerTest, ACutRunRecordsTheLastIdItCanVouchFor) {
   CancelFlag flag;
   std::thread worker([&] {
     ScopedThreadCancelFlag scope(&flag);
-    runPlanWorker(plan, db, abandoning);
+    runPlanWorker(plan, runLocks, db, abandoning);
   });
   worker.join();
   ASSERT_EQ(stored().size(), 2u);
