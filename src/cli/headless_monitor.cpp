@@ -1,44 +1,25 @@
 #include "cli/headless_monitor.h"
 
 #include "cli/cli_io.h"
-
 #include "notify/reminder_settings.h"
 #include "store/database.h"
 #include "store/load_plans.h"
 #include "store/plan_table.h"
 #include "store/settings_file.h"
+#include "text/charset.h"
 
 namespace zorvqi::cli {
-
-namespace {
-
-std::string holderWords(const MonitorHolder& holder) {
-  const std::string pid = holder.pid > 0 ? "，进程 " + std::to_string(holder.pid) : "";
-  switch (holder.kind) {
-    case MonitorKind::Desktop:
-      return "桌面程序" + pid;
-    case MonitorKind::Round:
-      return "zorvqi-cli round" + pid;
-    case MonitorKind::Watch:
-      return "zorvqi-cli watch" + pid;
-    case MonitorKind::Unknown:
-      break;
-  }
-  return "桌面程序或另一个 round/watch";
-}
-
-}  // namespace
 
 bool HeadlessMonitor::takeDirectory() {
   switch (lock_.take(kind_)) {
     case MonitorLockStatus::Taken:
       return true;
     case MonitorLockStatus::HeldElsewhere:
-      printError("另一个监控正在使用这个目录（" + holderWords(lock_.holder()) + "），本次不运行：" +
-                 lock_.path());
+      printError("另一个监控正在使用这个目录：" + holderWords(lock_.holder()) + "，本次不运行。 " +
+                 utf8ToGbk(lock_.path()));
       return false;
     case MonitorLockStatus::Failed:
-      printError("无法锁定这个目录：" + lock_.path() + "：" + lock_.failure());
+      printError("无法锁定这个目录，本次不运行：" + lock_.failure() + " " + utf8ToGbk(lock_.path()));
       return false;
   }
   return false;

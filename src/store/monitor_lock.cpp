@@ -102,4 +102,19 @@ std::string monitorLockPath() {
   return programFile("zorvqi.lock");
 }
 
+std::string holderWords(const MonitorHolder& holder) {
+  const std::string process = holder.pid > 0 ? "（进程 " + std::to_string(holder.pid) + "）" : "";
+  switch (holder.kind) {
+    case MonitorKind::Desktop:
+      return "桌面程序" + process;
+    case MonitorKind::Round:
+      return "zorvqi-cli round" + process;
+    case MonitorKind::Watch:
+      return "zorvqi-cli watch" + process;
+    case MonitorKind::Unknown:
+      break;
+  }
+  return "桌面程序或 zorvqi-cli round/watch";
+}
+
 }  // namespace zorvqi

@@ -53,4 +53,8 @@ class MonitorLock {
 // programFile("zorvqi.lock"): the lock file of the program directory.
 std::string monitorLockPath();
 
+// The holder as the refusals name it (GBK): "桌面程序（进程 12）", "zorvqi-cli watch（进程 12）",
+// or "桌面程序或 zorvqi-cli round/watch" when it is not known.
+std::string holderWords(const MonitorHolder& holder);
+
 }  // namespace zorvqi
