@@ -70,6 +70,7 @@ bool gbkContains(std::string_view text, std::string_view needle, Case mode) {
 
 std::string gbkReplaceAll(std::string_view text, std::string_view from, std::string_view to, Case mode) {
   std::string out;
+  out.reserve(text.size() + to.size());  // one hit needs no second allocation
   std::size_t done = 0;
   for (std::size_t hit = gbkFind(text, from, 0, mode); hit != std::string_view::npos;
        hit = gbkFind(text, from, done, mode)) {
