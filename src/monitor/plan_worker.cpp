@@ -108,11 +108,11 @@ class WorkerRun {
 
   void prepareCache(int matchCount) {
     if (plan_.cacheCounter == 0) {
-      const TextTable rows =
-          database_.queryTable("SELECT url FROM info where planid=" + decimalText(plan_.id) +
-                               " ORDER BY id DESC limit " + decimalText(matchCount + 3));
+      TextTable rows = database_.queryTable("SELECT url FROM info where planid=" + decimalText(plan_.id) +
+                                            " ORDER BY id DESC limit " + decimalText(matchCount + 3));
       plan_.urlCache.clear();
-      for (const auto& row : rows.rows) plan_.urlCache.insert(row.empty() ? std::string() : row[0]);
+      plan_.urlCache.reserve(rows.rows.size());
+      for (auto& row : rows.rows) plan_.urlCache.insert(row.empty() ? std::string() : std::move(row[0]));
       plan_.cacheCounter = 1;
       reloaded_ = true;
     } else if (plan_.cacheCounter == kCacheReplaceEvery) {
