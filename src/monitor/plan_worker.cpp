@@ -185,7 +185,7 @@ class WorkerRun {
   }
 
   void recordLatest(const Match& first) {
-    plan_.cacheCounter += 1;
+    if (storedCount_ > 0) plan_.cacheCounter += 1;  // it counts the runs that stored something
     plan_.lastTitle = first.field(plan_.titleField);
     plan_.lastId = roundMax_;
     recordPlanLatest(database_, PlanLatest{plan_.id, plan_.lastTitle, articleAddress(articleRule_, first),

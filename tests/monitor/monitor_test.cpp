@@ -52,6 +52,10 @@ class ScriptedRunner : public PlanRunner {
     return failing.count(planId) ? failing.at(planId) : PlanOutcome::Read;
   }
   std::string planName(int planId) override { return "方案" + std::to_string(planId); }
+  // Records whether the time-out line was already there when the round waited for stores.
+  void awaitAbandonedStores() override {
+    awaitedBeforeTheLine = view && view->status().find("执行超时") == std::string::npos;
+  }
 
   std::vector<int> ran() {
     std::lock_guard lock(mutex);
@@ -61,6 +65,8 @@ class ScriptedRunner : public PlanRunner {
   std::map<int, int> storing;  // set before the monitor starts
   std::set<int> hanging;
   std::map<int, PlanOutcome> failing;
+  const RecordingView* view = nullptr;
+  bool awaitedBeforeTheLine = false;
   std::array<std::atomic<int>, 10> runs{};
   std::atomic<int> lateWrites{0};
   std::atomic<int> ranAbandoned{0};
@@ -188,9 +194,11 @@ TEST_F(MonitorTest, HangingPlanIsSkippedAfterTheLimitAndTheNextStillRuns) {
   runner.storing[2] = 1;
   MonitorLimits limits;
   limits.workerLimit = 200ms;
+  runner.view = &view;
   Monitor monitor(view, selection, dialogs, runner, nullptr, limits);
   monitor.runRounds(Selection::Checked, 0, false);
   EXPECT_TRUE(statusHas(view, "方案1执行超时，强制跳过.."));
+  EXPECT_TRUE(runner.awaitedBeforeTheLine);  // a store under way ends before the line
   EXPECT_FALSE(statusHas(view, "强制退出访问不成功!"));
   EXPECT_EQ(runner.runs[2].load(), 1);
   EXPECT_TRUE(statusHas(view, "本轮执行完毕！有新文章：真"));
