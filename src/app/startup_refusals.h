@@ -3,7 +3,7 @@
 // Contract: `startupFailedTitle` is "启动失败"; the two refusal texts name the missing
 // browser library and the missing database exactly as the user has always read them. The
 // monitor lock's texts name the directory, the holder (store/monitor_lock.h `holderWords`) or
-// the system's words for a lock that cannot be had; all arguments are GBK.
+// the operating system's words for a lock that cannot be had; all arguments are GBK.
 // Thread safety: constants.
 #pragma once
 

@@ -8,7 +8,7 @@
 // refused program can say who holds the directory (`holder`). The kernel drops the lock when
 // the holding process ends in any way, so a crash leaves nothing stale; `release` and the
 // destructor give it up. The file itself stays. A failure (the directory cannot be written)
-// carries the system's words.
+// carries the operating system's words (strerror).
 // Thread safety: one object is used by one thread at a time; two objects exclude each other
 // even within one process.
 #pragma once

@@ -54,7 +54,7 @@ TEST_F(MonitorLockTest, AChildProcessDoesNotKeepTheLock) {
   waitpid(child, nullptr, 0);
 }
 
-TEST_F(MonitorLockTest, ADirectoryThatCannotHoldTheFileFailsWithTheSystemsWords) {
+TEST_F(MonitorLockTest, ADirectoryThatCannotHoldTheFileFailsWithTheOperatingSystemsWords) {
   MonitorLock lock(dir.file("missing/zorvqi.lock"));
   EXPECT_EQ(lock.take(MonitorKind::Round), MonitorLockStatus::Failed);
   EXPECT_EQ(lock.failure(), "No such file or directory");
