@@ -6,6 +6,9 @@
 //   plan (the demo site serves from the same process, so process CPU would count it too).
 // - A soak of 2,000 continuous rounds (interval 0) over 5 plans, with a new article every
 //   25 rounds: memory after 100 rounds of warm-up and at the end.
+// - The steady round (steady_pages.h): 50 plans whose GBK list pages hold 1,000 articles
+//   each, all stored, once in look-up mode and once in compare-id mode, the two rounds taken
+//   in turn so that both meet the same load of the machine.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <sqlite3.h>
@@ -33,6 +36,8 @@
 #include "monitor/store_plan_runner.h"
 #include "monitor/tree_plan_selection.h"
 #include "notify/reminder_settings.h"
+#include "steady_pages.h"
+#include "steady_site.h"
 #include "store/database.h"
 #include "store/load_plans.h"
 #include "store/plan_table.h"
@@ -65,19 +70,13 @@ class BenchDir {
   std::filesystem::path path_;
 };
 
-struct CpuTime {
-  double user = 0;
-  double system = 0;
-};
-
-// The calling thread's CPU time so far, user and kernel apart (a commit's fsync is kernel time).
-CpuTime threadCpu() {
-  rusage usage{};
-  getrusage(RUSAGE_THREAD, &usage);
-  const auto seconds = [](const timeval& t) {
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
-  };
-  return {seconds(usage.ru_utime), seconds(usage.ru_stime)};
+// The calling thread's CPU time so far, in seconds, user and kernel together. The thread's
+// CPU clock, not getrusage(RUSAGE_THREAD): on this machine the latter counts a short-lived
+// thread's time in scheduler ticks and gave a quarter of it.
+double threadCpu() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 double residentMegabytes() {
@@ -230,23 +229,23 @@ class BenchView : public MonitorView {
 class TimedRunner : public PlanRunner {
  public:
   TimedRunner(Database& database, MonitorView& view) : inner_(database, view) {}
-  void runPlan(int planId) override {
-    const CpuTime start = threadCpu();
-    inner_.runPlan(planId);
-    const CpuTime end = threadCpu();
+  PlanOutcome runPlan(int planId) override {
+    const double start = threadCpu();
+    const PlanOutcome outcome = inner_.runPlan(planId);
+    const double end = threadCpu();
     std::lock_guard lock(mutex_);
-    used_.user += end.user - start.user;
-    used_.system += end.system - start.system;
+    used_ += end - start;
     ++plans_;
+    return outcome;
   }
   std::string planName(int planId) override { return inner_.planName(planId); }
 
   // CPU time per plan since the last call.
-  CpuTime takeCpuPerPlan() {
+  double takeCpuPerPlan() {
     std::lock_guard lock(mutex_);
     const double plans = plans_ > 0 ? plans_ : 1;
-    const CpuTime perPlan{used_.user / plans, used_.system / plans};
-    used_ = {};
+    const double perPlan = used_ / plans;
+    used_ = 0;
     plans_ = 0;
     return perPlan;
   }
@@ -254,7 +253,7 @@ class TimedRunner : public PlanRunner {
  private:
   StorePlanRunner inner_;
   std::mutex mutex_;
-  CpuTime used_;
+  double used_ = 0;
   int plans_ = 0;
 };
 
@@ -313,7 +312,7 @@ MonitorFixture& fiftyPlans() {
 void runTimedRound(benchmark::State& state, MonitorFixture& fixture, int newPerPlan) {
   double wall = 0;
   double paced = 0;
-  CpuTime cpuPerPlan;
+  double cpuPerPlan = 0;
   int stored = 0;
   for (auto _ : state) {
     if (newPerPlan > 0) fixture.site().publish(newPerPlan);
@@ -326,17 +325,13 @@ void runTimedRound(benchmark::State& state, MonitorFixture& fixture, int newPerP
     wall += seconds;
     paced += pacing;
     stored += insertedNow;
-    const CpuTime used = fixture.runner().takeCpuPerPlan();
-    cpuPerPlan.user += used.user;
-    cpuPerPlan.system += used.system;
+    cpuPerPlan += fixture.runner().takeCpuPerPlan();
   }
   const double iterations = static_cast<double>(state.iterations());
   state.counters["wall_s"] = wall / iterations;
   state.counters["pacing_s"] = paced / iterations;
   state.counters["stored"] = stored / iterations;
-  state.counters["cpu_ms_per_plan"] = (cpuPerPlan.user + cpuPerPlan.system) / iterations * 1000.0;
-  state.counters["user_ms_per_plan"] = cpuPerPlan.user / iterations * 1000.0;
-  state.counters["sys_ms_per_plan"] = cpuPerPlan.system / iterations * 1000.0;
+  state.counters["cpu_ms_per_plan"] = cpuPerPlan / iterations * 1000.0;
   state.counters["peak_rss_MB"] = peakResidentMegabytes();
 }
 
@@ -349,6 +344,73 @@ void BM_RoundNoneNew(benchmark::State& state) {
   runTimedRound(state, fiftyPlans(), 0);
 }
 BENCHMARK(BM_RoundNoneNew)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The steady plans of one mode on their own zorv.db. The runner runs on the programs' plan
+// table, so `install` puts this fixture's table there before its rounds.
+class SteadyFixture {
+ public:
+  SteadyFixture(const bench::SteadySite& site, bench::SteadyMode mode) {
+    bench::writeSteadyDirectory(dir_.path(), site.baseUrl(), mode,
+                                std::string(ZORVQI_SOURCE_DIR) + "/data/zorv.sql");
+    if (!database_.openStore(dir_.file("zorv.db"))) throw std::runtime_error("cannot open the steady store");
+    PlanLoad load = loadPlans(database_, SettingsFile(dir_.file("zorvqi.ini")), dialogs_);
+    if (load.status != PlanLoadStatus::Loaded) throw std::runtime_error("steady plans did not load");
+    table_ = load.table;
+    selection_ = std::make_unique<TreePlanSelection>(std::move(load.tree));
+    monitor_ = std::make_unique<Monitor>(view_, *selection_, dialogs_, runner_, nullptr);
+  }
+
+  // One round; its wall time and the CPU time of its worker threads, in milliseconds.
+  std::pair<double, double> round() {
+    replacePlanTable(table_);
+    const auto start = std::chrono::steady_clock::now();
+    monitor_->runRounds(Selection::Checked, 0, false);
+    const double wall =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double perPlan = runner_.takeCpuPerPlan();
+    if (view_.takeInserted() != 0) throw std::runtime_error("the steady round found new articles");
+    return {wall, perPlan * bench::kSteadyPlans * 1000.0};
+  }
+
+ private:
+  BenchDir dir_;
+  Database database_;
+  RecordingDialogs dialogs_;
+  BenchView view_;
+  TimedRunner runner_{database_, view_};
+  PlanTablePtr table_;
+  std::unique_ptr<TreePlanSelection> selection_;
+  std::unique_ptr<Monitor> monitor_;
+};
+
+void BM_SteadyRoundLookUpBesideCompareId(benchmark::State& state) {
+  bench::SteadySite site;
+  if (!site.start()) {
+    state.SkipWithError("the steady site did not start");
+    return;
+  }
+  SteadyFixture lookUp(site, bench::SteadyMode::LookUp);
+  SteadyFixture compareId(site, bench::SteadyMode::CompareId);
+  lookUp.round();  // the first round after a load fills the address caches
+  compareId.round();
+  double lookUpWall = 0, lookUpCpu = 0, compareWall = 0, compareCpu = 0;
+  for (auto _ : state) {
+    const auto [wallA, cpuA] = lookUp.round();
+    const auto [wallB, cpuB] = compareId.round();
+    lookUpWall += wallA;
+    lookUpCpu += cpuA;
+    compareWall += wallB;
+    compareCpu += cpuB;
+    state.SetIterationTime((wallA + wallB) / 1000.0);
+  }
+  const double rounds = static_cast<double>(state.iterations());
+  state.counters["lookup_cpu_ms"] = lookUpCpu / rounds;
+  state.counters["compareid_cpu_ms"] = compareCpu / rounds;
+  state.counters["cpu_ratio"] = lookUpCpu / compareCpu;
+  state.counters["lookup_wall_ms"] = lookUpWall / rounds;
+  state.counters["compareid_wall_ms"] = compareWall / rounds;
+}
+BENCHMARK(BM_SteadyRoundLookUpBesideCompareId)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // What the soak records from the round thread: memory at the round ends it samples (the
 // warm-up's end first, the last round last).

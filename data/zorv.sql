@@ -1,4 +1,5 @@
--- The shipped zorv.db: the plan table, the article table and their indexes.
+-- The shipped zorv.db: the plan table, the article table, their indexes, and the table of our
+-- own that holds the ids a cut compare-id run stored above its plan's lastid.
 -- The numeric columns have INTEGER affinity, so that statements comparing them with numbers
 -- ("isdo<3", "planid=...") work whether a value was written quoted or not.
 CREATE TABLE rule (
@@ -39,3 +40,5 @@ CREATE TABLE info (
 
 CREATE INDEX IF NOT EXISTS info_url ON info(url);
 CREATE INDEX IF NOT EXISTS info_plan ON info(planid, id);
+
+CREATE TABLE IF NOT EXISTS storedabove (planid INTEGER, articleid INTEGER);

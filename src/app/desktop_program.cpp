@@ -16,6 +16,7 @@
 #include "notify/reminder_settings.h"
 #include "store/load_plans.h"
 #include "store/plan_table.h"
+#include "text/charset.h"
 #include "text/now_text.h"
 #include "text/number.h"
 #include "ui/browser/browser_menu_filter.h"
@@ -52,6 +53,7 @@ DesktopProgram::DesktopProgram(DesktopParts parts)
       window_(std::make_unique<ui::MainWindow>()),
       planSelection_(std::make_unique<ui::TreeWidgetPlanSelection>(*window_->栏目框)),
       reminderTray_(parts_.tray),
+      monitorLock_(monitorLockPath()),
       companion_([this] { return monitorSummary(); }) {
   connectWindow();
 }
@@ -69,6 +71,7 @@ StartResult DesktopProgram::start() {
   if (ensurePopupWindow_) ensurePopupWindow_();
   if (refuseWithoutFiles()) return StartResult::Refused;
   openDatabase();
+  if (refuseSecondProgram()) return StartResult::Refused;
   placeWindow();
   ControlHandles handles{controlIdentity(window_->运行), controlIdentity(window_->频率框),
                          controlIdentity(window_->状态框)};
@@ -99,6 +102,42 @@ void DesktopProgram::openDatabase() {
   if (parts_.database.openStore(programFile("zorv.db"))) return;
   parts_.dialogs.inform(databaseOpenFailedText());
   window_->运行->setEnabled(false);
+}
+
+bool DesktopProgram::refuseSecondProgram() {
+  const MonitorLockStatus status = monitorLock_.take(MonitorKind::Desktop);
+  if (status == MonitorLockStatus::Taken) return false;
+  if (status == MonitorLockStatus::HeldElsewhere) {
+    const MonitorHolder holder = monitorLock_.holder();
+    if (holder.kind == MonitorKind::Desktop) {
+      parts_.dialogs.message(alreadyRunningText(utf8ToGbk(programDir())), startupFailedTitle(),
+                             DialogIcon::Error, DialogButtons::Ok);
+      return true;
+    }
+    window_->appendStatus(monitorHeldLine(holderWords(holder)));
+    return false;
+  }
+  window_->appendStatus(monitorLockFailedLine(monitorLock_.failure()));
+  return false;
+}
+
+// Asked by 运行 and 一键提取 before they start a round.
+bool DesktopProgram::mayMonitor() {
+  switch (monitorLock_.take(MonitorKind::Desktop)) {
+    case MonitorLockStatus::Taken:
+      return true;
+    case MonitorLockStatus::HeldElsewhere:
+      parts_.dialogs.inform(monitorHeldText(holderWords(monitorLock_.holder())));
+      return false;
+    case MonitorLockStatus::Failed:
+      parts_.dialogs.inform(monitorLockFailedText(monitorLock_.failure()));
+      return false;
+  }
+  return false;
+}
+
+void DesktopProgram::gateMonitorButtons(ui::MonitorButtons& buttons) {
+  buttons.setStartGate([this] { return mayMonitor(); });
 }
 
 void DesktopProgram::placeWindow() {

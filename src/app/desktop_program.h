@@ -23,6 +23,12 @@
 //   the normal state, top-most for 800 ms (waited through the pump), then resets the tray
 //   when a reminder is pending. Activation resets a pending tray. A minimised window hides
 //   only when the tray can show an icon.
+// - One monitor per directory: right after opening the database, start-up takes the
+//   directory's monitor lock (store/monitor_lock.h) and holds it until the process ends.
+//   Held by another desktop program: it refuses (message box, error icon, "启动失败").
+//   Held by `zorvqi-cli round`/`watch` (or not to be had): one status line says so, and
+//   `gateMonitorButtons` makes 运行 and 一键提取 try again when clicked, refusing with a
+//   message box while it is still held.
 // - The monitor and the popup window join through `setMonitorStop` and `setPopupWindow`.
 // Thread safety: UI thread only.
 #pragma once
@@ -34,9 +40,11 @@
 #include "base/dialogs.h"
 #include "companion/companion_service.h"
 #include "store/database.h"
+#include "store/monitor_lock.h"
 #include "store/settings_file.h"
 #include "ui/browser/browser_view.h"
 #include "ui/main/main_window.h"
+#include "ui/main/monitor_buttons.h"
 #include "ui/main/reminder_tray.h"
 #include "ui/main/tree_widget_plan_selection.h"
 #include "ui/platform/global_hot_key.h"
@@ -70,6 +78,7 @@ class DesktopProgram {
   void exitProgram();
 
   void setMonitorStop(std::function<void()> stop) { stopMonitor_ = std::move(stop); }
+  void gateMonitorButtons(ui::MonitorButtons& buttons);
   void setPopupWindow(std::function<void()> ensure, std::function<void()> close);
 
   ui::MainWindow& window() { return *window_; }
@@ -86,6 +95,8 @@ class DesktopProgram {
  private:
   bool refuseWithoutFiles();
   void openDatabase();
+  bool refuseSecondProgram();
+  bool mayMonitor();
   void placeWindow();
   void applyWindowSettings();
   void attachBrowser();
@@ -111,6 +122,7 @@ class DesktopProgram {
   std::function<void()> ensurePopupWindow_;
   std::function<void()> closePopupWindow_;
   bool exiting_ = false;
+  MonitorLock monitorLock_;
   // Last: its threads ask the members above for the news page's summary.
   CompanionService companion_;
 };

@@ -49,5 +49,6 @@ int main(int argc, char** argv) {
       {.showNewArticleTray = [&program] { program.reminderTray().showNewArticles(); },
        .playReminderSound = [&program] { program.sound().play(zorvqi::reminderSoundBytes()); }});
   program.setMonitorStop([&controllers] { controllers.monitor().abandonAll(); });
+  program.gateMonitorButtons(controllers.monitorButtons());
   return QApplication::exec();
 }

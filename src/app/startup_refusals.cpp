@@ -25,4 +25,24 @@ std::string databaseOpenFailedText() {
   return utf8ToGbk("数据库打开失败！");
 }
 
+std::string alreadyRunningText(const std::string& directory) {
+  return utf8ToGbk("本程序已经在这个目录上运行，不能再打开一个！\r\n目录：") + directory;
+}
+
+std::string monitorHeldLine(const std::string& holder) {
+  return holder + utf8ToGbk(" 正在这个目录上监控：它结束之前，监控勾选 和 一键提取 不能运行");
+}
+
+std::string monitorHeldText(const std::string& holder) {
+  return holder + utf8ToGbk(" 正在这个目录上监控，请等它结束后再试！");
+}
+
+std::string monitorLockFailedLine(const std::string& cause) {
+  return utf8ToGbk("无法锁定这个目录（") + cause + utf8ToGbk("）：监控勾选 和 一键提取 不能运行");
+}
+
+std::string monitorLockFailedText(const std::string& cause) {
+  return utf8ToGbk("无法锁定这个目录，监控不能运行：") + cause;
+}
+
 }  // namespace zorvqi::app

@@ -76,22 +76,22 @@ int runWatchCommand(const Args& args) {
   const sigset_t set = stopSignals();
   pthread_sigmask(SIG_BLOCK, &set, nullptr);
 
-  HeadlessMonitor headless;
+  HeadlessMonitor headless(MonitorKind::Watch);
   if (const int status = headless.prepare(); status != kExitDone) return status;
   const std::string interval = options.interval.empty() ? storedInterval() : options.interval;
 
   CancelFlag stop;
   std::atomic<bool> finished{false};
   std::thread watcher([&] { watchForStop(set, finished, stop, headless.monitor()); });
-  bool ran = false;
+  RoundsEnd end = RoundsEnd::Stopped;
   {
     ScopedThreadCancelFlag scope(&stop);
-    ran = headless.monitor().runRounds(Selection::Checked, textToInt32(interval), true);
+    end = headless.monitor().runRounds(Selection::Checked, textToInt32(interval), true);
   }
   finished.store(true);
   watcher.join();
   headless.view().flush();
-  return ran ? kExitDone : kExitFailed;
+  return end != RoundsEnd::Refused ? kExitDone : kExitFailed;
 }
 
 }  // namespace zorvqi::cli

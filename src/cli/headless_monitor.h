@@ -1,11 +1,13 @@
 // The monitor as the headless program runs it: the same store, settings, plans and rounds
 // as the desktop, with the status box on standard output.
 //
-// Contract: `prepare` opens the program's zorv.db, loads the reminder settings of zorvqi.ini
-// and the plans, and builds the selection from the plan tree as the desktop builds it at start
-// (checked from `isdo`). It returns kExitDone when the monitor is ready, else the command's
-// exit status after the system's message: kExitUsage for a missing or unopenable zorv.db,
-// kExitFailed when there are no plans.
+// Contract: `prepare` opens the program's zorv.db, takes the directory's monitor lock
+// (store/monitor_lock.h) for as long as this object lives, loads the reminder settings of
+// zorvqi.ini and the plans, and builds the selection from the plan tree as the desktop builds
+// it at start (checked from `isdo`). It returns kExitDone when the monitor is ready, else the
+// command's exit status after its message on standard error: kExitUsage for a missing or
+// unopenable zorv.db, kExitFailed when another monitor (the desktop program, another round or
+// watch) holds the directory, the lock cannot be taken, or there are no plans.
 // Thread safety: main thread only.
 #pragma once
 
@@ -17,16 +19,22 @@
 #include "monitor/monitor.h"
 #include "monitor/store_plan_runner.h"
 #include "monitor/tree_plan_selection.h"
+#include "store/monitor_lock.h"
 
 namespace zorvqi::cli {
 
 class HeadlessMonitor {
  public:
+  explicit HeadlessMonitor(MonitorKind kind) : kind_(kind) {}
   int prepare();
   Monitor& monitor() { return *monitor_; }
   TerminalView& view() { return view_; }
 
  private:
+  bool takeDirectory();
+
+  MonitorKind kind_;
+  MonitorLock lock_{monitorLockPath()};
   TerminalView view_;
   StderrDialogs dialogs_;
   std::unique_ptr<TreePlanSelection> selection_;

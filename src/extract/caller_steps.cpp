@@ -74,12 +74,20 @@ bool usesLastMatchFirst(ExtractCaller caller) {
   return caller == ExtractCaller::PlanWorker;
 }
 
+std::string articleAddress(const ArticleRule& rule, const Match& match) {
+  return composeField(rule.urlTemplate, rule.urlRefs, match);
+}
+
+std::int64_t articleId(const ArticleRule& rule, const Match& match) {
+  return textToInt64(match.field(rule.idField));
+}
+
 ArticleFields workerArticle(const ArticleRule& rule, const Match& match) {
   ArticleFields article;
-  article.address = composeField(rule.urlTemplate, rule.urlRefs, match);
+  article.address = articleAddress(rule, match);
   article.title = decodedIfAsked(rule.decodeMode, match.field(rule.titleField));
   article.extra = composeField(rule.extraTemplate, rule.extraRefs, match);
-  article.id = textToInt64(match.field(rule.idField));
+  article.id = articleId(rule, match);
   return article;
 }
 

@@ -15,7 +15,8 @@
 // - workerArticle / liveArticle: the fields of one match. Both compose the address and the
 //   extra info; the worker decodes the title only and reads the id, the live fetch decodes
 //   title and extra info. A field number that names no group reads as the empty text (an id
-//   of 0).
+//   of 0). `articleAddress` and `articleId` are the two fields that decide whether a match is
+//   new, so the worker reads the others (decoding included) of new matches only.
 // - ruleTestCells: fields 0..G of a match; the title column decoded when a mode of 1 or more
 //   is given (pass 0 when the decode box is off).
 // The messages live in the .cpp, compiled as GBK: a header literal would take the charset of
@@ -73,6 +74,8 @@ struct ArticleFields {
   std::int64_t id = 0;
 };
 
+std::string articleAddress(const ArticleRule& rule, const Match& match);
+std::int64_t articleId(const ArticleRule& rule, const Match& match);
 ArticleFields workerArticle(const ArticleRule& rule, const Match& match);
 ArticleFields liveArticle(const ArticleRule& rule, const Match& match);
 std::vector<std::string> ruleTestCells(const Match& match, int titleField, int decodeMode);

@@ -22,11 +22,13 @@ std::optional<boost::regex> compileRule(const std::string& expression) {
   }
 }
 
+// Each field in one copy (sub_match::str appends byte by byte).
 Match copyFields(const boost::cmatch& found) {
   Match match;
   match.fields.reserve(found.size());
   for (std::size_t n = 0; n < found.size(); ++n) {
-    match.fields.emplace_back(found[n].matched ? found[n].str() : std::string());
+    const boost::csub_match& group = found[n];
+    match.fields.emplace_back(group.matched ? std::string(group.first, group.second) : std::string());
   }
   return match;
 }

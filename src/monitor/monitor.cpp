@@ -78,58 +78,67 @@ void Monitor::fetchAllNow() {
   startThread(std::make_shared<CancelFlag>(), [this, selection] { runRounds(selection, 0, false); });
 }
 
-bool Monitor::runRounds(Selection selection, int intervalSeconds, bool repeat) {
+RoundsEnd Monitor::runRounds(Selection selection, int intervalSeconds, bool repeat) {
   const std::vector<int> planIds = selectPlans(selection_.planNodes(), selection);
   if (planIds.empty()) {
     dialogs_.inform("请至少勾选一个要监控的网站方案");
-    return false;
+    return RoundsEnd::Refused;
   }
+  RoundsEnd end = RoundsEnd::Stopped;
   do {
-    if (!runRound(planIds)) return true;
+    const std::optional<bool> readAny = runRound(planIds);
+    if (!readAny) return RoundsEnd::Stopped;
+    end = *readAny ? RoundsEnd::SomePlanRead : RoundsEnd::EveryPlanFailed;
     if (repeat) {
       const WaitResult paused =
           pauseFor(std::chrono::milliseconds(static_cast<long long>(intervalSeconds) * 1000));
-      if (paused != WaitResult::TimedOut) return true;
+      if (paused != WaitResult::TimedOut) return RoundsEnd::Stopped;
       view_.setStatus("");
     }
     threadPump().waitUntil(nullptr, SteadyClock::now());
     view_.trimArticles(limits_.articleListLimit);
   } while (repeat);
-  return true;
+  return end;
 }
 
-bool Monitor::runRound(const std::vector<int>& planIds) {
+std::optional<bool> Monitor::runRound(const std::vector<int>& planIds) {
   view_.ensurePopupWindow();
   roundAccumulators().beginRound();
+  bool readAny = false;
   for (int planId : planIds) {
-    if (threadWorkAbandoned()) return false;
-    if (!runWorker(planId)) return false;
+    if (threadWorkAbandoned()) return std::nullopt;
+    const std::optional<PlanOutcome> outcome = runWorker(planId);
+    if (!outcome) return std::nullopt;
+    readAny = readAny || *outcome == PlanOutcome::Read;
   }
   const bool hasNew = roundAccumulators().hasNew();
   view_.appendStatus(std::string("本轮执行完毕！有新文章：") + (hasNew ? "真" : "假"));
   if (hasNew) afterRoundWithNews();
-  return true;
+  return readAny;
 }
 
-// Runs one plan on a thread of its own; false when the round itself was stopped meanwhile.
-bool Monitor::runWorker(int planId) {
+std::optional<PlanOutcome> Monitor::runWorker(int planId) {
   auto flag = std::make_shared<CancelFlag>();
   auto done = std::make_shared<std::atomic<bool>>(false);
-  startThread(flag, [this, planId, done] {
-    runner_.runPlan(planId);
+  auto outcome = std::make_shared<std::atomic<PlanOutcome>>(PlanOutcome::Abandoned);
+  startThread(flag, [this, planId, done, outcome] {
+    outcome->store(runner_.runPlan(planId));
     done->store(true);
     wakeAllWaits();
   });
   const auto isDone = [&done] { return done->load(); };
   const WaitResult result = threadPump().waitUntil(isDone, SteadyClock::now() + limits_.workerLimit);
-  if (result == WaitResult::Satisfied) return true;
-  if (result != WaitResult::TimedOut) return false;
-  // Cancel first, so nothing of the worker lands after the time-out line.
+  if (result == WaitResult::Satisfied) return outcome->load();
+  if (result != WaitResult::TimedOut) return std::nullopt;
+  // Cancel first, and let a store under way end, so nothing of the worker lands after the
+  // time-out line.
   flag->cancel();
+  runner_.awaitAbandonedStores();
   view_.appendStatus(runner_.planName(planId) + "执行超时，强制跳过..");
   const WaitResult stopped = threadPump().waitUntil(isDone, SteadyClock::now() + limits_.abandonGrace);
   if (stopped == WaitResult::TimedOut) view_.appendStatus("强制退出访问不成功!");
-  return stopped == WaitResult::Satisfied || stopped == WaitResult::TimedOut;
+  if (stopped != WaitResult::Satisfied && stopped != WaitResult::TimedOut) return std::nullopt;
+  return PlanOutcome::Abandoned;
 }
 
 void Monitor::afterRoundWithNews() {

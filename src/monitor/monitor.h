@@ -9,7 +9,10 @@
 //   stopped, over the unchecked plans while it runs. Any number may run at once.
 // - `runRounds` is the loop itself, on the calling thread (the headless program calls it).
 //   Each plan runs on a new thread, waited for at most `workerLimit`; a worker past it is
-//   abandoned (its cancel flag is set, so it changes nothing more) with the time-out line.
+//   abandoned (its cancel flag is set, so it changes nothing more, and a store it was making
+//   ends before the time-out line is written). It says how it ended: refused (no plan
+//   selected), stopped, or how the last round went: every plan failed (none was read) or
+//   at least one was read.
 // - The round's status lines, the top-row mark, the popup auto-clear, the round-end reminder,
 //   the emptied status box after the pause and the trim of the article list go through the
 //   `MonitorView`; the "请至少勾选一个要监控的网站方案" refusal through `Dialogs`.
@@ -22,6 +25,7 @@
 #include <chrono>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -29,18 +33,23 @@
 #include "base/cancel_flag.h"
 #include "base/dialogs.h"
 #include "monitor/monitor_view.h"
+#include "monitor/plan_outcome.h"
 #include "monitor/plan_selection.h"
 #include "monitor/round_end_reminder.h"
 
 namespace zorvqi {
 
-// What a round runs for each plan: the plan worker.
+// What a round runs for each plan: the plan worker. `awaitAbandonedStores` returns once a
+// store that an abandoned worker was making has ended.
 class PlanRunner {
  public:
   virtual ~PlanRunner() = default;
-  virtual void runPlan(int planId) = 0;
+  virtual PlanOutcome runPlan(int planId) = 0;
   virtual std::string planName(int planId) = 0;
+  virtual void awaitAbandonedStores() {}
 };
+
+enum class RoundsEnd { Refused, Stopped, EveryPlanFailed, SomePlanRead };
 
 struct MonitorLimits {
   std::chrono::milliseconds workerLimit{120000};
@@ -70,8 +79,8 @@ class Monitor {
   void abandonAll();
 
   // One loop; with `repeat` it pauses `intervalSeconds` and goes on until the calling thread's
-  // cancel flag is set or the program stops. False when no plan was selected (refused).
-  bool runRounds(Selection selection, int intervalSeconds, bool repeat);
+  // cancel flag is set or the program stops.
+  RoundsEnd runRounds(Selection selection, int intervalSeconds, bool repeat);
 
  private:
   struct Tracked {
@@ -80,8 +89,10 @@ class Monitor {
     std::shared_ptr<std::atomic<bool>> finished;
   };
 
-  bool runRound(const std::vector<int>& planIds);
-  bool runWorker(int planId);
+  // Nothing when the round was stopped; else whether a plan was read.
+  std::optional<bool> runRound(const std::vector<int>& planIds);
+  // Nothing when the round was stopped meanwhile.
+  std::optional<PlanOutcome> runWorker(int planId);
   void afterRoundWithNews();
   void startThread(std::shared_ptr<CancelFlag> flag, std::function<void()> body);
   void joinFinishedThreads();

@@ -1,8 +1,9 @@
 // The rounds' plan runner on the program's plan table and store.
 //
 // Contract: `runPlan` runs the plan worker on the record the current plan table holds for
-// that id (a reload meanwhile does not disturb it); `planName` is that record's name.
-// Thread safety: any thread.
+// that id (a reload meanwhile does not disturb it), under the run locks of the programs' plan
+// table; `planName` is that record's name; `awaitAbandonedStores` waits for the statement
+// running on the store, if any. Thread safety: any thread.
 #pragma once
 
 #include "monitor/monitor.h"
@@ -14,8 +15,9 @@ class Database;
 class StorePlanRunner : public PlanRunner {
  public:
   StorePlanRunner(Database& database, MonitorView& view) : database_(database), view_(view) {}
-  void runPlan(int planId) override;
+  PlanOutcome runPlan(int planId) override;
   std::string planName(int planId) override;
+  void awaitAbandonedStores() override;
 
  private:
   Database& database_;

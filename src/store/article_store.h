@@ -8,7 +8,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace zorvqi {
 
@@ -27,8 +29,28 @@ struct StoredArticle {
 
 bool storeArticle(Database& database, const StoredArticle& article);
 
+// How far the runs of a compare-id plan have got: the `lastid` of its row, and the ids of the
+// articles a run cut short stored above it (table `storedabove`, our own: a page need not be
+// sorted, so a cut run may have stored some articles above the last id it can vouch for).
+struct PlanProgress {
+  std::int64_t lastId = 0;
+  std::vector<std::int64_t> storedAbove;
+};
+
+// The article of a compare-id plan (its id `articleId`) with the plan's progress, in one
+// transaction: `lastid` (nothing else of the plan's row) becomes `lastId`, the article's id is
+// kept in `storedabove` when it is above that, and the ids there up to `lastId` go. A run cut
+// right after it neither skips an article nor stores one twice.
+bool storeArticleWithLastId(Database& database, const StoredArticle& article, std::int64_t articleId,
+                            std::int64_t lastId);
+
+// The plan's progress now stored (an empty `lastid` reads as 0); nothing when there is no such
+// row or the query fails.
+std::optional<PlanProgress> storedProgress(Database& database, int planId);
+
 // The plan's latest article after a run that stored something: `arttile`, `arturl`,
-// `lasttime` and `lastid` of row `planId` of table `rule`. The title is stored as given.
+// `lasttime` and `lastid` of row `planId` of table `rule`, and the end of the plan's ids in
+// `storedabove` up to that last id, in one transaction. The title is stored as given.
 struct PlanLatest {
   int planId = 0;
   std::string title{};

@@ -96,12 +96,38 @@ void Database::finalize() {
   statement_ = nullptr;
 }
 
-bool Database::runStatement(std::string_view sql, const std::vector<SqlValue>& values) {
-  StoreLockHold hold(lock_);
-  if (!hold.held() || !usable() || !prepare(sql, values)) return false;
+bool Database::step(std::string_view sql, const std::vector<SqlValue>& values) {
+  if (!prepare(sql, values)) return false;
   const int stepped = sqlite3_step(statement_);
   finalize();
   return stepped == SQLITE_DONE || stepped == SQLITE_ROW;
+}
+
+bool Database::runStatement(std::string_view sql, const std::vector<SqlValue>& values) {
+  StoreLockHold hold(lock_);
+  return hold.held() && usable() && step(sql, values);
+}
+
+bool Database::runTogether(const std::vector<BoundStatement>& statements) {
+  StoreLockHold hold(lock_);
+  if (!hold.held() || !usable()) return false;
+  // IMMEDIATE takes the file's write lock up front, waiting out another program's write; the
+  // cancel flag is read again after that wait.
+  if (sqlite3_exec(connection_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return false;
+  if (!usable()) {
+    sqlite3_exec(connection_, "ROLLBACK", nullptr, nullptr, nullptr);
+    return false;
+  }
+  bool all = true;
+  for (const BoundStatement& statement : statements) all = step(statement.sql, statement.values) && all;
+  if (sqlite3_exec(connection_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return all;
+  // A failed commit leaves the transaction open; nothing of it may stay pending.
+  sqlite3_exec(connection_, "ROLLBACK", nullptr, nullptr, nullptr);
+  return false;
+}
+
+void Database::waitForCurrentUse() {
+  StoreLockHold hold(lock_);
 }
 
 bool Database::execStatement(std::string_view sql) {

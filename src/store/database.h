@@ -8,6 +8,10 @@
 // `TextTable` with `ok` false and no rows) when the store is not open, the statement is
 // wrong, the file is locked beyond the busy timeout, or the calling worker has been cancelled
 // (checked under the lock, so nothing of an abandoned worker lands after it was abandoned).
+// `runTogether` runs several statements in one hold of the lock and one transaction, so no
+// other use of the file, in this process or another, sees some of them without the rest.
+// `waitForCurrentUse` returns once a statement running on another thread has ended, so a
+// caller that has just cancelled a worker knows nothing of it lands afterwards.
 // Failures are not reported to the user here; callers word their own messages.
 // Thread safety: every member may be called from any thread; the lock serialises them.
 // `programDatabase()` is the instance both programs use; tests make their own.
@@ -28,6 +32,12 @@ namespace zorvqi {
 
 // A value bound to a "?" of a statement: a number, or a GBK text.
 using SqlValue = std::variant<std::int64_t, std::string>;
+
+// One statement and the values bound to its "?"s.
+struct BoundStatement {
+  std::string_view sql;
+  std::vector<SqlValue> values;
+};
 
 // The rows of a query, every value as GBK text (NULL reads as the empty text).
 struct TextTable {
@@ -58,9 +68,16 @@ class Database {
   TextTable queryTable(std::string_view sql, const std::vector<SqlValue>& values = {});
   // The number of stored articles whose address is `url` exactly; 0 when the query fails.
   int countArticlesWithUrl(std::string_view url);
+  // Each statement in order; one that fails does not stop the others, and what succeeded is
+  // committed. True when all succeeded; false, with nothing run, when the store is unusable,
+  // the transaction cannot begin or the caller was cancelled meanwhile, and with nothing kept
+  // when the commit fails.
+  bool runTogether(const std::vector<BoundStatement>& statements);
+  void waitForCurrentUse();
 
  private:
   bool prepare(std::string_view sql, const std::vector<SqlValue>& values);
+  bool step(std::string_view sql, const std::vector<SqlValue>& values);
   void finalize();
   bool usable() const;
 

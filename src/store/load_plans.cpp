@@ -34,10 +34,11 @@ TextTable readRulesMigrating(Database& database) {
 }
 
 // Look-up mode queries `info` by address and by plan; databases made before the indexes
-// existed get them here.
-void ensureArticleIndexes(Database& database) {
+// existed get them here, and the table of the ids cut runs stored (store/article_store.h).
+void ensureOwnAdditions(Database& database) {
   database.runStatement("CREATE INDEX IF NOT EXISTS info_url ON info(url)");
   database.runStatement("CREATE INDEX IF NOT EXISTS info_plan ON info(planid, id)");
+  database.runStatement("CREATE TABLE IF NOT EXISTS storedabove (planid INTEGER, articleid INTEGER)");
 }
 
 int largestId(const TextTable& rules) {
@@ -52,7 +53,7 @@ PlanLoad loadPlans(Database& database, const SettingsFile& settings, Dialogs& di
   PlanLoad load;
   load.tree = buildPlanTree(database, categoryList(settings));
   const TextTable rules = readRulesMigrating(database);
-  ensureArticleIndexes(database);
+  ensureOwnAdditions(database);
   if (rules.rows.empty()) {
     dialogs.inform(kNoPlansMessage);
     return load;

@@ -4,14 +4,14 @@
 // Contract: every field of a freshly made record is empty or 0, which is also what a position
 // of the plan table without a row holds. `loadPlans` fills the stored fields; afterwards only
 // the worker changes a record (last title, last id, URL cache, cache counter), and only while
-// it holds `runLock`, which also keeps two runs of one plan from overlapping.
+// it holds the plan's run lock (plan_table.h), which keeps two runs of one plan apart.
 // Thread safety: the fields set at load are read-only afterwards and may be read from any
-// thread; the worker fields belong to whoever holds `runLock`.
+// thread; the worker fields belong to whoever holds the plan's run lock.
 #pragma once
 
 #include <cstdint>
-#include <mutex>
 #include <string>
+#include <unordered_set>
 
 #include "text/template_refs.h"
 
@@ -43,13 +43,10 @@ struct Plan {
   std::string postData;     // from `postinfo`
   int decodeMode = 0;       // `tcode`
 
-  // Runtime state of the look-up mode, empty after every load. The cache is one text of
-  // addresses; membership is a substring search over it, as the worker's rules say.
-  std::string urlCache;
+  // Runtime state of the look-up mode, empty after every load: the recent addresses of the
+  // plan, each whole (an address is seen only when it is in the set exactly).
+  std::unordered_set<std::string> urlCache;
   int cacheCounter = 0;
-
-  // Held by the worker for the whole run of this plan.
-  std::mutex runLock;
 };
 
 }  // namespace zorvqi

@@ -41,4 +41,14 @@ void replacePlanTable(PlanTablePtr table) {
   currentSlot().swap(table);
 }
 
+std::mutex& PlanRunLocks::lockFor(int planId) {
+  std::lock_guard lock(mutex_);
+  return locks_[planId];
+}
+
+PlanRunLocks& planRunLocks() {
+  static PlanRunLocks locks;
+  return locks;
+}
+
 }  // namespace zorvqi

@@ -7,12 +7,17 @@
 // worker keeps the record it started with valid after a reload replaced the table.
 // `currentPlanTable()` is the table the programs use; `loadPlans` builds a new one completely
 // and the caller installs it with `replacePlanTable`.
+// `PlanRunLocks` keeps one run lock per plan id beside the tables, outliving each of them: a
+// run on a record of an older table and one on the record of the newest table still take the
+// same lock. `planRunLocks()` are the locks of the programs' plan table.
 // Thread safety: a table is not changed after it is built and may be read from any thread;
-// `currentPlanTable` and `replacePlanTable` may be called from any thread.
+// `currentPlanTable`, `replacePlanTable` and `PlanRunLocks::lockFor` may be called from any
+// thread.
 #pragma once
 
 #include <map>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "store/plan.h"
@@ -42,5 +47,17 @@ using PlanTablePtr = std::shared_ptr<const PlanTable>;
 
 PlanTablePtr currentPlanTable();
 void replacePlanTable(PlanTablePtr table);
+
+class PlanRunLocks {
+ public:
+  // The lock of that plan id, made at its first use; the same object for the life of this.
+  std::mutex& lockFor(int planId);
+
+ private:
+  std::mutex mutex_;
+  std::map<int, std::mutex> locks_;
+};
+
+PlanRunLocks& planRunLocks();
 
 }  // namespace zorvqi

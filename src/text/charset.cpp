@@ -188,18 +188,35 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
+namespace {
+
+// ASCII reads and writes the same in GBK and UTF-8: a run of it is copied whole.
+void copyAsciiRun(std::string& out, std::string_view text, std::size_t& pos) {
+  const std::size_t start = pos;
+  while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80) ++pos;
+  out.append(text.data() + start, pos - start);
+}
+
+}  // namespace
+
 std::string gbkToUtf8(std::string_view gbk) {
   const Cp936Tables& t = tables();
   std::string out;
   out.reserve(gbk.size() + gbk.size() / 2);
-  for (std::size_t pos = 0; pos < gbk.size();) appendUtf8(out, readGbk(gbk, pos, t));
+  for (std::size_t pos = 0; pos < gbk.size();) {
+    copyAsciiRun(out, gbk, pos);
+    if (pos < gbk.size()) appendUtf8(out, readGbk(gbk, pos, t));
+  }
   return out;
 }
 
 std::string utf8ToGbk(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  for (std::size_t pos = 0; pos < utf8.size();) appendGbk(out, readUtf8(utf8, pos));
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    copyAsciiRun(out, utf8, pos);
+    if (pos < utf8.size()) appendGbk(out, readUtf8(utf8, pos));
+  }
   return out;
 }
 

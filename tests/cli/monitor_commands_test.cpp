@@ -7,6 +7,7 @@
 #include "demo_site.h"
 #include "store/settings_file.h"
 #include "support/cli_process.h"
+#include "support/raw_http_recorder.h"
 #include "support/store_files.h"
 #include "support/temp_dir.h"
 #include "text/charset.h"
@@ -90,6 +91,36 @@ TEST_F(MonitorCommandsTest, AnUnloadableModuleIsReportedAtTheStartOfRoundAndWatc
   const auto watched = watch.stop(SIGTERM);
   EXPECT_EQ(watched.exitStatus, 0) << watched.err;
   EXPECT_LT(watched.out.find(line), watched.out.find(printed("开始提取 方案1")));
+}
+
+// A round fails (exit 1) only when none of its plans could be read; a plan read without
+// anything new is a success.
+TEST_F(MonitorCommandsTest, RoundFailsOnlyWhenEveryPlanOfItFailed) {
+  const std::string list = site.baseUrl() + "/forum/list.php";
+  const std::string closed = "http://127.0.0.1:" + std::to_string(testing::closedLoopbackPort()) + "/list";
+  const std::string rule = "<li><a href=\"(.*?)\">(.*?)</a><span>(\\d*)</span></li>";
+  const struct {
+    std::string url, regular, before;
+    long long lastId;
+    bool all;  // --all: the unchecked news plan joins the round
+    int exitStatus;
+  } cases[] = {
+      {list, rule, "<ul id=\"list\">", 0, false, 0},
+      {list, rule, "<ul id=\"list\">", 999999, false, 0},  // read, nothing new
+      {list, "<nomatch>", "<ul id=\"list\">", 0, false, 1},
+      {list, rule, "<ol>", 0, false, 1},
+      {closed, rule, "<ul id=\"list\">", 0, false, 1},
+      {closed, rule, "<ul id=\"list\">", 0, true, 0},
+  };
+  for (const auto& c : cases) {
+    const std::string change = "update rule set url='" + c.url + "', regular='" + c.regular + "', before='" +
+                               c.before + "', lastid=" + std::to_string(c.lastId) + " where id=1";
+    ASSERT_EQ(runCli({"--dir", dir.path().string(), "sql"}, change).exitStatus, 0) << change;
+    std::vector<std::string> command = {"--dir", dir.path().string(), "round"};
+    if (c.all) command.push_back("--all");
+    const auto result = runCli(command);
+    EXPECT_EQ(result.exitStatus, c.exitStatus) << change << "\n" << result.out << result.err;
+  }
 }
 
 TEST_F(MonitorCommandsTest, RoundWithoutTheDatabaseIsAUsageError) {

@@ -14,6 +14,7 @@
 #include "notify/round_accumulators.h"
 #include "store/database.h"
 #include "store/plan.h"
+#include "store/plan_table.h"
 #include "support/store_files.h"
 #include "support/temp_dir.h"
 #include "text/template_refs.h"
@@ -151,7 +152,8 @@ TEST(DemoSite, AWorkerFindsTheListOfAPaddedPage) {
   plan->detectMode = 8;
   plan->lastId = 1028;
   zorvqi::testing::RecordingView view;
-  runPlanWorker(plan, db, view);
+  PlanRunLocks runLocks;
+  runPlanWorker(plan, runLocks, db, view);
   EXPECT_NE(view.status().find(" 取到 20 篇文章"), std::string::npos) << view.status();
   EXPECT_NE(view.status().find("新文章数：2----"), std::string::npos);
   EXPECT_EQ(plan->lastId, 1030);

@@ -31,10 +31,11 @@ class FixedSelection : public PlanSelection {
 };
 
 // A stand-in worker: plans listed in `storing` store that many articles; plans in `hanging`
-// never end until they are cancelled.
+// never end until they are cancelled; plans in `failing` end with that outcome, the others
+// are read.
 class ScriptedRunner : public PlanRunner {
  public:
-  void runPlan(int planId) override {
+  PlanOutcome runPlan(int planId) override {
     ++runs[planId];
     if (threadCancelFlag()->isCancelled()) ++ranAbandoned;
     {
@@ -44,12 +45,17 @@ class ScriptedRunner : public PlanRunner {
     if (hanging.count(planId)) {
       pauseFor(600s);
       lateWrites += threadCancelFlag()->isCancelled() ? 0 : 1;
-      return;
+      return PlanOutcome::Abandoned;
     }
     const int stores = storing.count(planId) ? storing.at(planId) : 0;
     for (int i = 0; i < stores; ++i) roundAccumulators().recordStored("t", "u", {});
+    return failing.count(planId) ? failing.at(planId) : PlanOutcome::Read;
   }
   std::string planName(int planId) override { return "方案" + std::to_string(planId); }
+  // Records whether the time-out line was already there when the round waited for stores.
+  void awaitAbandonedStores() override {
+    awaitedBeforeTheLine = view && view->status().find("执行超时") == std::string::npos;
+  }
 
   std::vector<int> ran() {
     std::lock_guard lock(mutex);
@@ -58,6 +64,9 @@ class ScriptedRunner : public PlanRunner {
 
   std::map<int, int> storing;  // set before the monitor starts
   std::set<int> hanging;
+  std::map<int, PlanOutcome> failing;
+  const RecordingView* view = nullptr;
+  bool awaitedBeforeTheLine = false;
   std::array<std::atomic<int>, 10> runs{};
   std::atomic<int> lateWrites{0};
   std::atomic<int> ranAbandoned{0};
@@ -148,10 +157,35 @@ TEST_F(MonitorTest, KeepPopupStartsNoAutoClear) {
 TEST_F(MonitorTest, NothingSelectedIsRefused) {
   FixedSelection selection({{1, false}});
   Monitor monitor(view, selection, dialogs, runner, nullptr);
-  monitor.runRounds(Selection::Checked, 0, false);
+  EXPECT_EQ(monitor.runRounds(Selection::Checked, 0, false), RoundsEnd::Refused);
   ASSERT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(dialogs.shown()[0].text, "请至少勾选一个要监控的网站方案");
   EXPECT_TRUE(runner.ran().empty());
+}
+
+// A round fails only when none of its plans was read; a plan past its time limit failed.
+TEST_F(MonitorTest, ARoundSaysWhetherAnyOfItsPlansWasRead) {
+  const struct {
+    std::map<int, PlanOutcome> failing;
+    bool firstHangs;
+    RoundsEnd end;
+  } cases[] = {
+      {{}, false, RoundsEnd::SomePlanRead},
+      {{{1, PlanOutcome::NothingFetched}}, false, RoundsEnd::SomePlanRead},
+      {{{1, PlanOutcome::NoRegion}, {2, PlanOutcome::NoMatch}}, false, RoundsEnd::EveryPlanFailed},
+      {{{2, PlanOutcome::NothingFetched}}, true, RoundsEnd::EveryPlanFailed},
+      {{}, true, RoundsEnd::SomePlanRead},
+  };
+  for (const auto& c : cases) {
+    ScriptedRunner scripted;
+    scripted.failing = c.failing;
+    if (c.firstHangs) scripted.hanging = {1};
+    FixedSelection selection({{1, true}, {2, true}});
+    MonitorLimits limits;
+    limits.workerLimit = 100ms;
+    Monitor monitor(view, selection, dialogs, scripted, nullptr, limits);
+    EXPECT_EQ(monitor.runRounds(Selection::Checked, 0, false), c.end);
+  }
 }
 
 TEST_F(MonitorTest, HangingPlanIsSkippedAfterTheLimitAndTheNextStillRuns) {
@@ -160,9 +194,11 @@ TEST_F(MonitorTest, HangingPlanIsSkippedAfterTheLimitAndTheNextStillRuns) {
   runner.storing[2] = 1;
   MonitorLimits limits;
   limits.workerLimit = 200ms;
+  runner.view = &view;
   Monitor monitor(view, selection, dialogs, runner, nullptr, limits);
   monitor.runRounds(Selection::Checked, 0, false);
   EXPECT_TRUE(statusHas(view, "方案1执行超时，强制跳过.."));
+  EXPECT_TRUE(runner.awaitedBeforeTheLine);  // a store under way ends before the line
   EXPECT_FALSE(statusHas(view, "强制退出访问不成功!"));
   EXPECT_EQ(runner.runs[2].load(), 1);
   EXPECT_TRUE(statusHas(view, "本轮执行完毕！有新文章：真"));

@@ -12,6 +12,7 @@
 #include "notify/round_accumulators.h"
 #include "store/database.h"
 #include "store/plan.h"
+#include "store/plan_table.h"
 #include "support/page_server.h"
 #include "support/store_files.h"
 #include "support/temp_dir.h"
@@ -68,7 +69,7 @@ class PlanWorkerTest : public ::testing::Test {
   void servePage(const std::vector<Item>& items) {
     server.serve("/list", listPage(items), "text/html; charset=gbk");
   }
-  void run() { runPlanWorker(plan, db, view); }
+  void run() { runPlanWorker(plan, runLocks, db, view); }
   std::vector<std::vector<std::string>> stored() {
     return db
         .queryTable("select title, url, other, issoucang, addtime, planname, planid from info order by id")
@@ -86,6 +87,7 @@ class PlanWorkerTest : public ::testing::Test {
   zorvqi::testing::PageServer server;
   Database db;
   RecordingView view;
+  PlanRunLocks runLocks;
   std::shared_ptr<Plan> plan = std::make_shared<Plan>();
 };
 
@@ -151,16 +153,19 @@ TEST_F(PlanWorkerTest, FirstRoundChecksTheStoreBeyondTheCachedNewest) {
   ASSERT_EQ(rows.size(), 11u);
   EXPECT_EQ(rows.back()[1], "http://site/new");
   // the cache now holds exactly the page just seen
-  EXPECT_EQ(plan->urlCache, "http://site/old/1http://site/new");  // walked from the last match
+  EXPECT_EQ(plan->urlCache, (std::unordered_set<std::string>{"http://site/old/1", "http://site/new"}));
   EXPECT_EQ(plan->cacheCounter, 2);
 }
 
-TEST_F(PlanWorkerTest, AnAddressInsideACachedOneCountsAsSeen) {
-  plan->urlCache = "http://site/a/12 ";
-  plan->cacheCounter = 2;
-  servePage({{"/a/1", "一", "1"}});
+// Seen means the whole address: one that is only part of a cached address is new.
+TEST_F(PlanWorkerTest, AnAddressThatIsPartOfACachedOneIsNew) {
+  servePage({{"/view?id=55", "五五", "55"}});
   run();
-  EXPECT_TRUE(stored().empty());
+  servePage({{"/view?id=5", "五", "5"}, {"/view?id=55", "五五", "55"}});
+  run();
+  const auto rows = stored();
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[1][1], "http://site/view?id=5");
 }
 
 TEST_F(PlanWorkerTest, KeywordRulesDropMarkAndCollect) {
@@ -269,7 +274,7 @@ TEST_F(PlanWorkerTest, AnAbandonedRunChangesNothingMore) {
   CancelFlag flag;
   std::thread worker([&] {
     ScopedThreadCancelFlag scope(&flag);
-    runPlanWorker(plan, db, abandoning);
+    runPlanWorker(plan, runLocks, db, abandoning);
   });
   worker.join();
   EXPECT_TRUE(stored().empty());
@@ -277,6 +282,44 @@ TEST_F(PlanWorkerTest, AnAbandonedRunChangesNothingMore) {
   EXPECT_EQ(abandoning.countStartingWith("popup:"), 0);
   EXPECT_EQ(abandoning.status().find("执行结束"), std::string::npos);
   EXPECT_EQ(ruleRow()[0], "");
+}
+
+// Abandoned on its third article: the unsorted page is walked from the bottom (101, then 105),
+// so after two stored articles only 101 is safe as the last id; 103 was not reached.
+class AbandonOnThirdView : public RecordingView {
+ public:
+  void insertArticleAtTop(const ArticleRow& row) override {
+    if (++inserted_ == 3) threadCancelFlag()->cancel();
+    RecordingView::insertArticleAtTop(row);
+  }
+
+ private:
+  int inserted_ = 0;
+};
+
+TEST_F(PlanWorkerTest, ACutRunRecordsTheLastIdItCanVouchFor) {
+  plan->detectMode = 8;
+  plan->lastId = 100;
+  servePage(
+      {{"/t/104", "四", "104"}, {"/t/103", "三", "103"}, {"/t/105", "五", "105"}, {"/t/101", "一", "101"}});
+  AbandonOnThirdView abandoning;
+  CancelFlag flag;
+  std::thread worker([&] {
+    ScopedThreadCancelFlag scope(&flag);
+    runPlanWorker(plan, runLocks, db, abandoning);
+  });
+  worker.join();
+  ASSERT_EQ(stored().size(), 2u);
+  EXPECT_EQ(plan->lastId, 101);
+  EXPECT_EQ(ruleRow(),
+            (std::vector<std::string>{"", "", "", "101"}));  // the latest article waits for a finished run
+
+  run();  // the next run stores what the cut one did not reach, and nothing twice
+  const auto rows = stored();
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[2][0], "三");
+  EXPECT_EQ(rows[3][0], "四");
+  EXPECT_EQ(ruleRow(), (std::vector<std::string>{"四", "http://site/t/104", "5/3 9:07", "105"}));
 }
 
 TEST_F(PlanWorkerTest, TwoRunsOfOnePlanNeverOverlap) {

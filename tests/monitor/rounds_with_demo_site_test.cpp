@@ -62,7 +62,7 @@ TEST_F(RoundsWithDemoSite, APlanThatNeverAnswersIsSkippedAndTheNextStillRuns) {
   limits.workerLimit = 500ms;
   {
     Monitor monitor(view, *selection, dialogs, runner, nullptr, limits);
-    ASSERT_TRUE(monitor.runRounds(Selection::Checked, 0, false));
+    ASSERT_EQ(monitor.runRounds(Selection::Checked, 0, false), RoundsEnd::SomePlanRead);
   }
   const std::string status = view.status();
   EXPECT_NE(status.find("slow执行超时，强制跳过.."), std::string::npos) << status;
@@ -85,7 +85,7 @@ TEST_F(RoundsWithDemoSite, NewRowsGoOnTopAndTheListIsCutTo280) {
   StorePlanRunner runner(db, view);
   ForumOnly forum;
   Monitor monitor(view, forum, dialogs, runner, nullptr);
-  ASSERT_TRUE(monitor.runRounds(Selection::Checked, 0, false));
+  ASSERT_EQ(monitor.runRounds(Selection::Checked, 0, false), RoundsEnd::SomePlanRead);
   const auto after = view.rows();
   ASSERT_EQ(after.size(), 280u);
   EXPECT_EQ(after[0].cells[2].substr(0, 5), "forum");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/cancel_flag.h"
 #include "store_test_db.h"
 
 namespace zorvqi {
@@ -69,6 +70,58 @@ TEST_F(ArticleStoreTest, MarksEveryArticleWithTheAddressAsFavourite) {
   ASSERT_TRUE(markFavouriteByUrl(db, "http://x/it's"));
   EXPECT_EQ(scalar("select group_concat(issoucang, ',') from (select issoucang from info order by id)"),
             "1,1,0");
+}
+
+// A compare-id article and its plan's progress land together: the ids stored above the last
+// id are kept until the last id passes them, so the next run skips exactly those.
+TEST_F(ArticleStoreTest, ACompareIdArticleCarriesItsPlansProgress) {
+  ASSERT_TRUE(db.runStatement("insert into rule(id, lastid, arttile) values(4, '100', '旧')"));
+  const auto article = [](const std::string& title) {
+    return StoredArticle{.planName = "p", .planId = 4, .title = title, .url = "u/" + title};
+  };
+  ASSERT_TRUE(storeArticleWithLastId(db, article("103"), 103, 100));  // 101 not reached yet
+  ASSERT_TRUE(storeArticleWithLastId(db, article("105"), 105, 100));
+  std::optional<PlanProgress> progress = storedProgress(db, 4);
+  ASSERT_TRUE(progress);
+  EXPECT_EQ(progress->lastId, 100);
+  EXPECT_EQ(progress->storedAbove, (std::vector<std::int64_t>{103, 105}));
+
+  ASSERT_TRUE(storeArticleWithLastId(db, article("101"), 101, 103));
+  progress = storedProgress(db, 4);
+  EXPECT_EQ(progress->lastId, 103);
+  EXPECT_EQ(progress->storedAbove, (std::vector<std::int64_t>{105}));
+  EXPECT_EQ(scalar("select arttile from rule where id=4"), "旧");  // only lastid moves
+  EXPECT_EQ(scalar("select count(*) from info"), "3");
+
+  ASSERT_TRUE(recordPlanLatest(db, {.planId = 4, .title = "新", .url = "u", .time = "t", .lastId = 105}));
+  progress = storedProgress(db, 4);
+  EXPECT_EQ(progress->lastId, 105);
+  EXPECT_TRUE(progress->storedAbove.empty());
+  EXPECT_FALSE(storedProgress(db, 9));  // no such plan
+}
+
+// A worker abandoned while it waited for the store changes nothing, not even part of it.
+TEST_F(ArticleStoreTest, AnAbandonedStoreLeavesNoPart) {
+  ASSERT_TRUE(db.runStatement("insert into rule(id, lastid) values(4, '100')"));
+  CancelFlag flag;
+  flag.cancel();
+  {
+    ScopedThreadCancelFlag scope(&flag);
+    EXPECT_FALSE(storeArticleWithLastId(db, {.planName = "p", .planId = 4, .url = "u"}, 101, 101));
+  }
+  EXPECT_EQ(scalar("select count(*) from info"), "0");
+  EXPECT_EQ(scalar("select lastid from rule"), "100");
+}
+
+// A statement of the group that fails leaves the others to land; the connection is not left
+// inside a transaction afterwards.
+TEST_F(ArticleStoreTest, StatementsRunTogetherKeepWhatSucceeded) {
+  EXPECT_FALSE(db.runTogether({{"insert into info(title) values('a')", {}},
+                               {"insert into nosuchtable values(1)", {}},
+                               {"insert into info(title) values(?)", {std::string("b")}}}));
+  EXPECT_EQ(scalar("select group_concat(title) from info"), "a,b");
+  EXPECT_TRUE(db.runTogether({{"insert into info(title) values('c')", {}}}));
+  EXPECT_TRUE(db.execStatement("BEGIN; COMMIT;"));  // would fail inside an open transaction
 }
 
 }  // namespace

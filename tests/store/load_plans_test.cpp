@@ -62,12 +62,13 @@ TEST_F(LoadPlansTest, ACurrentRuleTableIsLeftAlone) {
   EXPECT_EQ(ruleColumns(), 22);
 }
 
-TEST_F(LoadPlansTest, CreatesTheArticleIndexesWhenMissing) {
+TEST_F(LoadPlansTest, CreatesTheArticleIndexesAndOurOwnTableWhenMissing) {
   openWith(testing::olderSchema());
   addPlan(1, 1, "甲", 0);
   EXPECT_EQ(scalar("select count(*) from sqlite_master where type='index'"), "0");
   load();
   EXPECT_EQ(scalar("select count(*) from sqlite_master where type='index' and tbl_name='info'"), "2");
+  EXPECT_EQ(scalar("select count(*) from sqlite_master where type='table' and name='storedabove'"), "1");
   const TextTable plan = db.queryTable("EXPLAIN QUERY PLAN SELECT * FROM info where url='x'");
   ASSERT_EQ(plan.rowCount(), 1);
   EXPECT_NE(plan.rows[0].back().find("USING INDEX info_url"), std::string::npos) << plan.rows[0].back();
@@ -176,11 +177,11 @@ TEST_F(LoadPlansTest, ARecordHeldByAWorkerOutlivesAReload) {
   addPlan(1, 1, "旧名", 0);
   replacePlanTable(load().table);
   std::shared_ptr<Plan> held = currentPlanTable()->record(1);
-  held->urlCache = "http://x/a ";
+  held->urlCache = {"http://x/a"};
   ASSERT_TRUE(db.runStatement("update rule set name='新名' where id=1"));
   replacePlanTable(load().table);
   EXPECT_EQ(held->name, "旧名");
-  EXPECT_EQ(held->urlCache, "http://x/a ");
+  EXPECT_EQ(held->urlCache, std::unordered_set<std::string>{"http://x/a"});
   EXPECT_EQ(currentPlanTable()->record(1)->name, "新名");
   EXPECT_TRUE(currentPlanTable()->record(1)->urlCache.empty());
   replacePlanTable(nullptr);

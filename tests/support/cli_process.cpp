@@ -5,6 +5,8 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <thread>
+
 #include "support/temp_dir.h"
 
 extern char** environ;
@@ -19,6 +21,13 @@ struct CliProcess::State {
   pid_t pid = -1;
   bool ended = false;
   CliResult result;
+
+  void recordEnd(int status) {
+    ended = true;
+    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.out = readFileBytes(out);
+    result.err = readFileBytes(err);
+  }
 };
 
 CliProcess::CliProcess(const std::vector<std::string>& args, const std::string& input)
@@ -67,10 +76,23 @@ CliResult CliProcess::wait() {
     int status = 0;
     while (waitpid(state_->pid, &status, 0) < 0) {
     }
-    state_->ended = true;
-    state_->result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    state_->result.out = readFileBytes(state_->out);
-    state_->result.err = readFileBytes(state_->err);
+    state_->recordEnd(status);
+  }
+  return state_->result;
+}
+
+std::optional<CliResult> CliProcess::waitFor(std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (!state_->ended) {
+    int status = 0;
+    const pid_t ended = waitpid(state_->pid, &status, WNOHANG);
+    if (ended == state_->pid) {
+      state_->recordEnd(status);
+    } else if (std::chrono::steady_clock::now() >= deadline) {
+      return std::nullopt;
+    } else {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
   }
   return state_->result;
 }

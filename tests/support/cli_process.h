@@ -5,10 +5,13 @@
 // back whole, as the bytes written. A program that cannot be started gives exit status 127.
 // `CliProcess` starts it the same way and leaves it running: its output can be read while it
 // runs, and `stop` sends a signal and waits for the end (the destructor kills a process still
-// running). Thread safety: may be called from any thread; each run uses its own files.
+// running); `waitFor` waits at most a given time for the end (nothing if it runs on).
+// Thread safety: may be called from any thread; each run uses its own files.
 #pragma once
 
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +36,7 @@ class CliProcess {
   std::string outputSoFar() const;
   CliResult stop(int signal);
   CliResult wait();
+  std::optional<CliResult> waitFor(std::chrono::milliseconds limit);
 
  private:
   struct State;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <iterator>
+
 namespace zorvqi {
 namespace {
 
@@ -52,6 +55,44 @@ TEST(GbkReplaceAll, ReplacesLeftToRightWithoutOverlap) {
 TEST(GbkFind, LoneLeadByteAtEndIsOneCharacter) {
   const std::string text = std::string("ab") + '\xD6';
   EXPECT_EQ(gbkFind(text, "\xD6"), 2u);
+}
+
+// The character-by-character walk the contract describes, to check the fast search against.
+std::size_t steppedFind(std::string_view text, std::string_view needle, std::size_t from) {
+  if (needle.empty()) return std::string_view::npos;
+  for (std::size_t pos = from; pos + needle.size() <= text.size(); pos += gbkCharLength(text, pos)) {
+    if (text.compare(pos, needle.size(), needle) == 0) return pos;
+  }
+  return std::string_view::npos;
+}
+
+// Long ASCII runs (searched eight bytes at a time), lead bytes followed by ASCII, by other
+// lead bytes and by nothing: every hit agrees with the stepped walk, from every start.
+TEST(GbkFind, AgreesWithTheSteppedWalkOnMixedText) {
+  const std::string pieces[] = {"<td>",
+                                "\xD6\xD0",
+                                "\x81<",
+                                "abcdefghij",
+                                "\xB0\xA1\xB0",
+                                "<",
+                                "\xFF",
+                                "\x80"
+                                "a"};
+  const std::string needles[] = {"<", "<td", "\xD0<", "\xA1\xB0", "\xB0\xA1", "a", "ij<", "\xD0\xB0"};
+  std::uint32_t seed = 12345;
+  for (int round = 0; round < 200; ++round) {
+    std::string text;
+    for (int i = 0; i < 24; ++i) {
+      seed = seed * 1103515245 + 12345;
+      text += pieces[(seed >> 16) % std::size(pieces)];
+    }
+    std::size_t from = 0;
+    for (const std::string& needle : needles) {
+      for (from = 0; from < text.size(); from += gbkCharLength(text, from))
+        ASSERT_EQ(gbkFind(text, needle, from), steppedFind(text, needle, from))
+            << "round " << round << ", needle " << needle << ", from " << from;
+    }
+  }
 }
 
 }  // namespace

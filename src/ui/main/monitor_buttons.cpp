@@ -13,6 +13,7 @@ MonitorButtons::MonitorButtons(QPushButton& run, QPushButton& fetchAll, QLineEdi
 
 void MonitorButtons::toggleMonitor() {
   if (!run_) return;
+  if (!monitor_.running() && !mayStart()) return;
   run_->setEnabled(false);
   monitor_.toggleMonitor(interval_ ? fromQString(interval_->text()) : std::string());
   run_->setText(toQString(monitor_.runCaption()));
@@ -20,6 +21,7 @@ void MonitorButtons::toggleMonitor() {
 }
 
 void MonitorButtons::fetchAllNow() {
+  if (!mayStart()) return;
   monitor_.fetchAllNow();
 }
 
