@@ -2,8 +2,12 @@
 #include <QApplication>
 
 #include "app/desktop_program.h"
+#include "base/clock.h"
 #include "base/program_dir.h"
 #include "monitor/reminder_sound.h"
+#include "notify/mail_sender.h"
+#include "notify/push_sender.h"
+#include "notify/reminder_settings.h"
 #include "store/database.h"
 #include "ui/browser/browser_environment.h"
 #include "ui/main/window_controllers.h"
@@ -42,9 +46,15 @@ int main(int argc, char** argv) {
   dialogs.setParent(&program.window());
 
   // The article list and the monitor on the window; popup hooks join with the popup window.
-  zorvqi::ui::WindowControllers controllers(
-      program.window(), {program.database(), program.browser(), dialogs, program.planSelection(),
-                         [&program] { return program.companion().baseAddress(); }, nullptr});
+  const zorvqi::MailSender mail(zorvqi::programReminderSettings(), zorvqi::currentClock());
+  const zorvqi::PushSender push(zorvqi::programReminderSettings());
+  zorvqi::ui::WindowControllers controllers(program.window(),
+                                            {program.database(),
+                                             program.browser(),
+                                             dialogs,
+                                             program.planSelection(),
+                                             [&program] { return program.companion().baseAddress(); },
+                                             {&mail, &push}});
   controllers.view().setReminderHooks(
       {.showNewArticleTray = [&program] { program.reminderTray().showNewArticles(); },
        .playReminderSound = [&program] { program.sound().play(zorvqi::reminderSoundBytes()); }});

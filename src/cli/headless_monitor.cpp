@@ -1,5 +1,6 @@
 #include "cli/headless_monitor.h"
 
+#include "base/clock.h"
 #include "notify/reminder_settings.h"
 #include "store/database.h"
 #include "store/load_plans.h"
@@ -17,8 +18,10 @@ int HeadlessMonitor::prepare() {
   replacePlanTable(load.table);
   selection_ = std::make_unique<TreePlanSelection>(std::move(load.tree));
   runner_ = std::make_unique<StorePlanRunner>(programDatabase(), view_);
-  // Mail joins the round end once the mail reminder is built; until then rounds send none.
-  monitor_ = std::make_unique<Monitor>(view_, *selection_, dialogs_, *runner_, nullptr);
+  mail_ = std::make_unique<MailSender>(programReminderSettings(), currentClock());
+  push_ = std::make_unique<PushSender>(programReminderSettings());
+  monitor_ = std::make_unique<Monitor>(view_, *selection_, dialogs_, *runner_,
+                                       RoundEndSenders{mail_.get(), push_.get()});
   return kExitDone;
 }
 

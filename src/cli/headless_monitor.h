@@ -3,7 +3,8 @@
 //
 // Contract: `prepare` opens the program's zorv.db, loads the reminder settings of zorvqi.ini
 // and the plans, and builds the selection from the plan tree as the desktop builds it at start
-// (checked from `isdo`). It returns kExitDone when the monitor is ready, else the command's
+// (checked from `isdo`), with the mail and the web pushes at the end of a round that stored
+// new articles. It returns kExitDone when the monitor is ready, else the command's
 // exit status after the system's message: kExitUsage for a missing or unopenable zorv.db,
 // kExitFailed when there are no plans.
 // Thread safety: main thread only.
@@ -17,6 +18,8 @@
 #include "monitor/monitor.h"
 #include "monitor/store_plan_runner.h"
 #include "monitor/tree_plan_selection.h"
+#include "notify/mail_sender.h"
+#include "notify/push_sender.h"
 
 namespace zorvqi::cli {
 
@@ -29,6 +32,8 @@ class HeadlessMonitor {
  private:
   TerminalView view_;
   StderrDialogs dialogs_;
+  std::unique_ptr<MailSender> mail_;
+  std::unique_ptr<PushSender> push_;
   std::unique_ptr<TreePlanSelection> selection_;
   std::unique_ptr<StorePlanRunner> runner_;
   std::unique_ptr<Monitor> monitor_;
