@@ -26,7 +26,7 @@ std::optional<int> portNumber(const std::string& text) {
 // Host and port of "host", "host:port", "[v6]", "[v6]:port" or a bare IPv6 address.
 std::optional<std::pair<std::string, int>> hostAndPort(const std::string& address) {
   std::string host = address;
-  std::string port;
+  std::optional<std::string> port;
   if (address.front() == '[') {
     const std::size_t close = address.find(']');
     if (close == std::string::npos) return std::nullopt;
@@ -40,8 +40,8 @@ std::optional<std::pair<std::string, int>> hostAndPort(const std::string& addres
     port = address.substr(colon + 1);
   }
   if (host.empty()) return std::nullopt;
-  if (port.empty()) return std::make_pair(host, kMailPort);
-  const std::optional<int> number = portNumber(port);
+  if (!port) return std::make_pair(host, kMailPort);
+  const std::optional<int> number = portNumber(*port);
   if (!number) return std::nullopt;
   return std::make_pair(host, *number);
 }

@@ -61,8 +61,7 @@ class SmtpTransfer {
     const CURLcode result = curl_easy_perform(handle_);
     if (result == CURLE_OK && loggedIn_) return {SmtpOutcome::Done, ""};
     if (!mailFromSent_) return {SmtpOutcome::ConnectFailed, connectFailureCause(result)};
-    const bool refusedByServer = replyCode(lastReply_) >= 400 && !cancelled_;
-    return {SmtpOutcome::Refused, refusedByServer ? lastReply_ : reason(result)};
+    return {SmtpOutcome::Refused, refusal_.empty() || cancelled_ ? reason(result) : refusal_};
   }
 
  private:
@@ -138,6 +137,7 @@ class SmtpTransfer {
     if (!replyDone_) return;
     lastReply_ = reply_;
     if (authSent_ && !mailFromSent_ && replyCode(line) == 235) loggedIn_ = true;
+    if (mailFromSent_ && refusal_.empty() && replyCode(line) >= 400) refusal_ = reply_;
   }
 
   void readCommand(std::string_view line) {
@@ -184,6 +184,7 @@ class SmtpTransfer {
 
   std::string reply_;
   std::string lastReply_;
+  std::string refusal_;  // the first reply refusing the mail, once MAIL FROM is out
   bool replyDone_ = true;
   bool authSent_ = false;
   bool loggedIn_ = false;
