@@ -28,7 +28,7 @@ SmtpEnvelope envelope(const std::string& to = "you@example.org") {
 
 TEST(SmtpClient, LogsInWithAuthLoginAndSendsOneMail) {
   LoopbackSmtpServer server;
-  ASSERT_TRUE(server.started());
+  ASSERT_TRUE(server.started()) << server.log();
   EXPECT_EQ(checkSmtpLogin(serverOf(server), {"me", "secret"}).outcome, SmtpOutcome::Done);
   const SmtpResult sent = sendSmtpMail(serverOf(server), {"me", "secret"}, envelope());
   EXPECT_EQ(sent.outcome, SmtpOutcome::Done) << sent.cause;

@@ -129,3 +129,11 @@ std::vector<std::string> LoopbackSmtpServer::events() const {
 }
 
 }  // namespace zorvqi::testing
+
+namespace zorvqi::testing {
+
+std::string LoopbackSmtpServer::log() const {
+  return readFileBytes(state_->dir.path() / "log");
+}
+
+}  // namespace zorvqi::testing

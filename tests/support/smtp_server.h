@@ -49,6 +49,8 @@ class LoopbackSmtpServer {
   std::string certificateFile() const;
   std::vector<ReceivedMail> received() const;
   std::vector<std::string> events() const;
+  // What the server printed (its errors), for a failure message.
+  std::string log() const;
 
  private:
   struct State;

@@ -1,4 +1,4 @@
-#!/ usr / bin / python3
+#!/usr/bin/python3
 """A real SMTP server on 127.0.0.1 for the mail tests (aiosmtpd).
 
 Usage: smtp_server.py DIR [--user U --password P] [--no-auth] [--starttls]
@@ -54,7 +54,7 @@ def log_event(line):
 
 
 def free_port():
-#Controller cannot listen on port 0 : take a free port and hand it over.
+    # Controller cannot listen on port 0: take a free port and hand it over.
     s = socket.socket()
     s.bind(("127.0.0.1", 0))
     port = s.getsockname()[1]
@@ -96,7 +96,7 @@ def authenticator(server, session, envelope, mechanism, auth_data):
           and auth_data.password.decode() == options.password)
     secure = "tls" if session.ssl else "plain"
     log_event("auth %s %s %s %s" % (mechanism, auth_data.login.decode(), "ok" if ok else "refused", secure))
-#handled = False lets the server answer 535 itself; with the default it never answers.
+    # handled=False lets the server answer 535 itself; with the default it never answers.
     return AuthResult(success=ok, handled=False)
 
 
@@ -125,12 +125,17 @@ def main():
     if options.silent:
         run_silent()
         return
-    settings = {
-} if not options.no_auth
-    : settings.update(authenticator = authenticator,
-                      auth_require_tls = options.starttls) if options.starttls
-    : settings.update(tls_context = tls_context()) port = free_port() controller =
-    Controller(Handler(), hostname = "127.0.0.1", port = port, **settings)
-        controller.start() publish_port(port) while True : time.sleep(3600)
+    settings = {}
+    if not options.no_auth:
+        settings.update(authenticator=authenticator, auth_require_tls=options.starttls)
+    if options.starttls:
+        settings.update(tls_context=tls_context())
+    port = free_port()
+    controller = Controller(Handler(), hostname="127.0.0.1", port=port, **settings)
+    controller.start()
+    publish_port(port)
+    while True:
+        time.sleep(3600)
 
-                                                               main()
+
+main()
