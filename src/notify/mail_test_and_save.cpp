@@ -47,7 +47,7 @@ MailTestResult MailTestAndSave::testAndSaveMail(const MailAccountFields& fields)
 
   const bool loggedIn = loginWorks(fields);
   if (loggedIn) {
-    save(fields);
+    saveMailAccount(settings_, fields);
     dialogs_.inform("保存成功！");
   } else {
     dialogs_.message("可能是账号密码不匹配导致的！", "保存出错", DialogIcon::Error, DialogButtons::Ok);
@@ -66,17 +66,17 @@ bool MailTestAndSave::loginWorks(const MailAccountFields& fields) {
   return result.outcome == SmtpOutcome::Done;
 }
 
-void MailTestAndSave::save(const MailAccountFields& fields) {
-  configItem(settings_, "收件人账号", fields.recipient);
-  configItem(settings_, "邮件标题", fields.subject);
-  configItem(settings_, "发件人账号", fields.account);
-  configItem(settings_, "发件人密码", fields.password);
-  configItem(settings_, "发件服务器", decimalText(fields.serverIndex));
+void saveMailAccount(const SettingsFile& settings, const MailAccountFields& fields) {
+  configItem(settings, "收件人账号", fields.recipient);
+  configItem(settings, "邮件标题", fields.subject);
+  configItem(settings, "发件人账号", fields.account);
+  configItem(settings, "发件人密码", fields.password);
+  configItem(settings, "发件服务器", decimalText(fields.serverIndex));
   // configItem never writes an empty value; emptying the box must still undo the address.
   if (!fields.serverAddress.empty()) {
-    configItem(settings_, kServerAddressKey, fields.serverAddress);
-  } else if (!configItem(settings_, kServerAddressKey, "").empty()) {
-    settings_.write(kConfigSection, kServerAddressKey, "");
+    configItem(settings, kServerAddressKey, fields.serverAddress);
+  } else if (!configItem(settings, kServerAddressKey, "").empty()) {
+    settings.write(kConfigSection, kServerAddressKey, "");
   }
 }
 

@@ -44,6 +44,9 @@ struct MailAccountFields {
 
 enum class MailTestResult { Saved, NotSaved, Busy };
 
+// Step 2's writes.
+void saveMailAccount(const SettingsFile& settings, const MailAccountFields& fields);
+
 class MailTestAndSave {
  public:
   MailTestAndSave(const MailSender& sender, const SettingsFile& settings, Dialogs& dialogs,
@@ -59,7 +62,6 @@ class MailTestAndSave {
 
  private:
   bool loginWorks(const MailAccountFields& fields);
-  void save(const MailAccountFields& fields);
 
   const MailSender& sender_;
   const SettingsFile& settings_;
