@@ -3,10 +3,11 @@
 // Contract: `roundEndReminder` switches the tray to the new-article icon, plays the sound
 // when the sound rule holds, sends the mail when the mail rule holds (`MailSender`, which
 // writes its own status line; "已发出邮件提醒指令" follows it), then the web pushes when the
-// round collected a WeChat or POST text (`PushSender`, which writes its own lines), writes the closing line,
-// sets `reminderPending` and resets the round's count and texts. An empty sender sends nothing. The
-// collection is taken and reset in one step before anything is sent, so an article that a worker of another
-// round stores meanwhile goes into the next reminder instead of being lost.
+// round collected a WeChat or POST text (`PushSender`, which writes its own lines), writes the
+// closing line, sets `reminderPending` and resets the round's count and texts. A sender left
+// null sends nothing. The collection is taken and reset in one step before anything is sent,
+// so an article that a worker of another round stores meanwhile goes into the next reminder
+// instead of being lost.
 // `resetReminderPending` is the core half of the tray reset. Thread safety: any thread.
 #pragma once
 
