@@ -2,8 +2,12 @@
 #include <QApplication>
 
 #include "app/desktop_program.h"
+#include "base/clock.h"
 #include "base/program_dir.h"
 #include "monitor/reminder_sound.h"
+#include "notify/mail_sender.h"
+#include "notify/push_sender.h"
+#include "notify/reminder_settings.h"
 #include "store/database.h"
 #include "ui/browser/browser_environment.h"
 #include "ui/main/window_controllers.h"
@@ -41,10 +45,14 @@ int main(int argc, char** argv) {
   if (program.start() == zorvqi::app::StartResult::Refused) return 0;
   dialogs.setParent(&program.window());
 
-  // The article list and the monitor on the window; popup hooks join with the popup window.
+  // The article list and the monitor on the window, with the round end's mail and pushes;
+  // popup hooks join with the popup window.
+  const zorvqi::MailSender mail(zorvqi::programReminderSettings(), zorvqi::currentClock());
+  const zorvqi::PushSender push(zorvqi::programReminderSettings());
+  const zorvqi::RoundEndSenders senders{&mail, &push};
   zorvqi::ui::WindowControllers controllers(
       program.window(), {program.database(), program.browser(), dialogs, program.planSelection(),
-                         [&program] { return program.companion().baseAddress(); }, nullptr});
+                         [&program] { return program.companion().baseAddress(); }, senders});
   controllers.view().setReminderHooks(
       {.showNewArticleTray = [&program] { program.reminderTray().showNewArticles(); },
        .playReminderSound = [&program] { program.sound().play(zorvqi::reminderSoundBytes()); }});

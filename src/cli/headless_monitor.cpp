@@ -1,5 +1,6 @@
 #include "cli/headless_monitor.h"
 
+#include "base/clock.h"
 #include "base/gzip_module.h"
 #include "cli/cli_io.h"
 #include "notify/reminder_settings.h"
@@ -36,8 +37,10 @@ int HeadlessMonitor::prepare() {
   replacePlanTable(load.table);
   selection_ = std::make_unique<TreePlanSelection>(std::move(load.tree));
   runner_ = std::make_unique<StorePlanRunner>(programDatabase(), view_);
-  // Mail joins the round end once the mail reminder is built; until then rounds send none.
-  monitor_ = std::make_unique<Monitor>(view_, *selection_, dialogs_, *runner_, nullptr);
+  mail_ = std::make_unique<MailSender>(programReminderSettings(), currentClock());
+  push_ = std::make_unique<PushSender>(programReminderSettings());
+  monitor_ = std::make_unique<Monitor>(view_, *selection_, dialogs_, *runner_,
+                                       RoundEndSenders{mail_.get(), push_.get()});
   if (gzipModuleState() == GzipModuleState::Unloadable) view_.appendStatus(kGzipModuleUnloadableMessage);
   return kExitDone;
 }

@@ -4,7 +4,8 @@
 // Contract: `prepare` opens the program's zorv.db, takes the directory's monitor lock
 // (store/monitor_lock.h) for as long as this object lives, loads the reminder settings of
 // zorvqi.ini and the plans, and builds the selection from the plan tree as the desktop builds
-// it at start (checked from `isdo`). It returns kExitDone when the monitor is ready, else the
+// it at start (checked from `isdo`), with the mail and the web pushes at the end of a round that stored
+// new articles. It returns kExitDone when the monitor is ready, else the
 // command's exit status after its message on standard error: kExitUsage for a missing or
 // unopenable zorv.db, kExitFailed when another monitor (the desktop program, another round or
 // watch) holds the directory, the lock cannot be taken, or there are no plans.
@@ -19,6 +20,8 @@
 #include "monitor/monitor.h"
 #include "monitor/store_plan_runner.h"
 #include "monitor/tree_plan_selection.h"
+#include "notify/mail_sender.h"
+#include "notify/push_sender.h"
 #include "store/monitor_lock.h"
 
 namespace zorvqi::cli {
@@ -37,6 +40,8 @@ class HeadlessMonitor {
   MonitorLock lock_{monitorLockPath()};
   TerminalView view_;
   StderrDialogs dialogs_;
+  std::unique_ptr<MailSender> mail_;
+  std::unique_ptr<PushSender> push_;
   std::unique_ptr<TreePlanSelection> selection_;
   std::unique_ptr<StorePlanRunner> runner_;
   std::unique_ptr<Monitor> monitor_;

@@ -21,12 +21,12 @@ std::vector<int> selectPlans(const std::vector<PlanNodeState>& nodes, Selection 
 }
 
 Monitor::Monitor(MonitorView& view, PlanSelection& selection, Dialogs& dialogs, PlanRunner& runner,
-                 MailSender sendMail, MonitorLimits limits)
+                 RoundEndSenders senders, MonitorLimits limits)
     : view_(view),
       selection_(selection),
       dialogs_(dialogs),
       runner_(runner),
-      sendMail_(std::move(sendMail)),
+      senders_(std::move(senders)),
       limits_(limits) {}
 
 Monitor::~Monitor() {
@@ -145,7 +145,7 @@ void Monitor::afterRoundWithNews() {
   view_.markTopRowAtRoundEnd();
   const auto settings = currentReminderSettings();
   if (settings->popup && !settings->keepPopup) view_.startPopupAutoClear();
-  roundEndReminder(view_, sendMail_);
+  roundEndReminder(view_, senders_);
 }
 
 void Monitor::startThread(std::shared_ptr<CancelFlag> flag, std::function<void()> body) {

@@ -63,7 +63,7 @@ extern const char* const kMonitorRunningCaption;  // "停止监控"
 class Monitor {
  public:
   Monitor(MonitorView& view, PlanSelection& selection, Dialogs& dialogs, PlanRunner& runner,
-          MailSender sendMail, MonitorLimits limits = {});
+          RoundEndSenders senders, MonitorLimits limits = {});
   ~Monitor();
   Monitor(const Monitor&) = delete;
   Monitor& operator=(const Monitor&) = delete;
@@ -101,7 +101,7 @@ class Monitor {
   PlanSelection& selection_;
   Dialogs& dialogs_;
   PlanRunner& runner_;
-  MailSender sendMail_;
+  RoundEndSenders senders_;
   MonitorLimits limits_;
 
   std::atomic<bool> running_{false};

@@ -20,6 +20,8 @@
 #include <array>
 #include <string>
 
+#include "base/status_lines.h"
+
 namespace zorvqi {
 
 struct ArticleRow {
@@ -27,13 +29,11 @@ struct ArticleRow {
   bool marked = false;               // the mark image in cell 1
 };
 
-class MonitorView {
+class MonitorView : public StatusLines {
  public:
-  virtual ~MonitorView() = default;
-
   virtual void setStatus(const std::string& text) = 0;
   virtual void appendRawStatus(const std::string& text) = 0;
-  void appendStatus(const std::string& text) { appendRawStatus(statusLineText(text)); }
+  void appendStatus(const std::string& text) final { appendRawStatus(statusLineText(text)); }
 
   virtual void insertArticleAtTop(const ArticleRow& row) = 0;
   virtual void appendArticle(const ArticleRow& row) = 0;

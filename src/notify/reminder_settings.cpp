@@ -1,20 +1,17 @@
 #include "notify/reminder_settings.h"
 
-#include <atomic>
-
 #include "text/gbk_string.h"
 #include "text/number.h"
+#include "text/url_encode.h"
 
 namespace zorvqi {
 namespace {
 
-// The host of the WeChat push service.
-const char* const kPushServiceHost = "http://push.zorvqi.invalid";
-
-std::atomic<std::shared_ptr<const ReminderSettings>>& publishedSlot() {
-  static std::atomic<std::shared_ptr<const ReminderSettings>> slot{
-      std::make_shared<const ReminderSettings>()};
-  return slot;
+// The push server as an address prefix: a bare host is reached over https, no trailing "/".
+std::string pushServiceBase(std::string server) {
+  while (!server.empty() && server.back() == '/') server.pop_back();
+  if (server.empty() || server.find("://") != std::string::npos) return server;
+  return "https://" + server;
 }
 
 }  // namespace
@@ -27,16 +24,21 @@ ChannelSwitches readChannelSwitches(const std::string& stored) {
   return ChannelSwitches{on(2), on(3), on(4), on(5), on(6), on(7)};
 }
 
-std::string pushAddressFor(const std::string& wechatKey) {
-  return std::string(kPushServiceHost) + "/" + wechatKey + ".send";
+std::string pushAddressFor(const std::string& pushServer, const std::string& wechatKey) {
+  return pushServiceBase(pushServer) + "/" + urlEncode(wechatKey, {.keepUnreserved = true}) + ".send";
+}
+
+ReminderSettingsSlot& programReminderSettings() {
+  static ReminderSettingsSlot slot;
+  return slot;
 }
 
 std::shared_ptr<const ReminderSettings> currentReminderSettings() {
-  return publishedSlot().load();
+  return programReminderSettings().current();
 }
 
 void publishReminderSettings(ReminderSettings settings) {
-  publishedSlot().store(std::make_shared<const ReminderSettings>(std::move(settings)));
+  programReminderSettings().publish(std::move(settings));
 }
 
 }  // namespace zorvqi

@@ -3,15 +3,18 @@
 // Contract: `readReminderSettings` builds a complete record from the settings file (every
 // rule of the load sequence: the upgrade of an older six-character "提醒方式", the mail switch
 // forced off without recipient or sender, the two conditions, the keyword texts and lists,
-// the mail domain from the preset table). `loadReminderSettings` reads it and swaps it in as
-// the process-wide record; `currentReminderSettings` hands out the record in force. A record
-// is never changed once published, so a worker holding one is never disturbed by a reload;
-// workers take the current record for each article, so a save during a round applies to the
-// articles handled after it.
-// Thread safety: `currentReminderSettings` may be called from any thread; loading and saving
-// happen on the UI thread (or the headless program's main thread).
+// the mail domain from the preset table). A `ReminderSettingsSlot` holds the record in force:
+// `publish` swaps a new one in whole, `current` hands out the one in force. A record is never
+// changed once published, so a worker holding one is never disturbed by a reload; workers take
+// the current record for each article, so a save during a round applies to the articles
+// handled after it. `loadReminderSettings` reads the file and publishes the record in the
+// program's slot (`programReminderSettings`); `currentReminderSettings` reads that slot.
+// Thread safety: `current` and `currentReminderSettings` may be called from any thread;
+// loading, saving and the dialogs' changes happen on the UI thread (or the headless
+// program's main thread).
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,7 +34,8 @@ struct ReminderSettings {
 
   std::string postAddress;
   std::string wechatKey;
-  std::string pushAddress;
+  std::string pushServer;   // "推送服务器": the push service's host; empty sends no WeChat push
+  std::string pushAddress;  // derived from the push server and the key
 
   std::string recipient;
   std::string senderAccount;
@@ -39,6 +43,8 @@ struct ReminderSettings {
   std::string mailSubject;
   int serverIndex = 0;
   std::string mailDomain;
+  std::string mailServerAddress;    // "发件服务器地址": host or host:port instead of the preset's
+  std::string mailCertificateFile;  // "发件服务器证书": PEM file the server's certificate is checked by
 
   bool keepPopup = false;
   int computerCondition = 0;  // 0 no computer channel, 1 every stored article, 2 key articles only
@@ -62,6 +68,20 @@ struct ControlHandles {
 // `previous` supplies the mail domain kept when the server index names no preset.
 ReminderSettings readReminderSettings(const SettingsFile& settings, const ReminderSettings& previous);
 
+class ReminderSettingsSlot {
+ public:
+  std::shared_ptr<const ReminderSettings> current() const { return record_.load(); }
+  void publish(ReminderSettings settings) {
+    record_.store(std::make_shared<const ReminderSettings>(std::move(settings)));
+  }
+
+ private:
+  std::atomic<std::shared_ptr<const ReminderSettings>> record_{std::make_shared<const ReminderSettings>()};
+};
+
+// The one slot of the running program.
+ReminderSettingsSlot& programReminderSettings();
+
 void loadReminderSettings(const SettingsFile& settings, const ControlHandles* handles = nullptr);
 std::shared_ptr<const ReminderSettings> currentReminderSettings();
 void publishReminderSettings(ReminderSettings settings);
@@ -74,8 +94,10 @@ struct ChannelSwitches {
 };
 ChannelSwitches readChannelSwitches(const std::string& stored);
 
-// The address of the WeChat push service for a key: its path is "/" + key + ".send".
-std::string pushAddressFor(const std::string& wechatKey);
+// The address on the push service for a key: the server (a bare host gets "https://"), then
+// the path "/" + key + ".send", the key percent-encoded except letters, digits, '-' and '.'.
+// Without a server it is the path alone.
+std::string pushAddressFor(const std::string& pushServer, const std::string& wechatKey);
 
 }  // namespace zorvqi
 

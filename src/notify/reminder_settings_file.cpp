@@ -30,12 +30,15 @@ ReminderSettings readReminderSettings(const SettingsFile& file, const ReminderSe
   applySwitches(s, readChannelSwitches(item("提醒方式")));
   s.postAddress = item("posturl");
   s.wechatKey = item("wxkey");
-  s.pushAddress = pushAddressFor(s.wechatKey);
+  s.pushServer = item("推送服务器");
+  s.pushAddress = pushAddressFor(s.pushServer, s.wechatKey);
   s.recipient = item("收件人账号");
   s.senderAccount = item("发件人账号");
   s.senderPassword = item("发件人密码");
   s.mailSubject = item("邮件标题");
   s.serverIndex = textToInt32(item("发件服务器"));
+  s.mailServerAddress = item("发件服务器地址");
+  s.mailCertificateFile = item("发件服务器证书");
   s.keepPopup = item("不关弹窗") == "1";
   if (s.recipient.empty() || s.senderAccount.empty()) s.mail = false;
   s.mailDomain = mailDomainForIndex(s.serverIndex).value_or(previous.mailDomain);

@@ -22,7 +22,10 @@ void RoundAccumulators::recordStored(const std::string& title, const std::string
   ++collection_.storedCount;
   hasNew_ = true;
   if (targets.wechat) collection_.wechatText += "\r\n* %[" + title + "%]%(" + address + "%)";
-  if (targets.post) collection_.postText += "{|$t|$:|$" + title + "|$,|$u|$:|$" + address + "|$},";
+  if (targets.post) {
+    collection_.postText += "{|$t|$:|$" + title + "|$,|$u|$:|$" + address + "|$},";
+    collection_.postArticles.push_back({title, address});
+  }
   if (targets.mail) collection_.mailText += "\r\n" + title + "：" + address;
 }
 

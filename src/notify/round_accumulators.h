@@ -1,5 +1,6 @@
 // What the rounds collect for their reminders: the stored count, the has-new flag, the
-// key-article-seen flag and the WeChat, POST and mail texts.
+// key-article-seen flag, the WeChat, POST and mail texts, and the (title, address) pairs of
+// the POST text, from which the POST is sent.
 //
 // Contract: one process-wide set (`roundAccumulators()`), filled by the plan workers of
 // every round that runs and read at round end. Each reset happens exactly where the system
@@ -16,15 +17,23 @@
 
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "notify/keyword_rules.h"
 
 namespace zorvqi {
 
+struct CollectedArticle {
+  std::string title;
+  std::string address;
+  bool operator==(const CollectedArticle&) const = default;
+};
+
 struct RoundCollection {
   int storedCount = 0;
   std::string wechatText;
   std::string postText;
+  std::vector<CollectedArticle> postArticles;  // one per entry of the POST text, in its order
   std::string mailText;
 };
 

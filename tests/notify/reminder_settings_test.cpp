@@ -95,8 +95,37 @@ TEST_F(ReminderSettingsTest, ServerIndexOutsideThePresetsKeepsThePreviousDomain)
 
 TEST_F(ReminderSettingsTest, PushAddressEndsWithTheKey) {
   store("wxkey", "k1");
-  const std::string address = load().pushAddress;
-  EXPECT_EQ(address.substr(address.size() - 8), "/k1.send");
+  EXPECT_EQ(load().pushAddress, "/k1.send");  // no push server set
+  store("推送服务器", "http://127.0.0.1:8080/");
+  EXPECT_EQ(load().pushAddress, "http://127.0.0.1:8080/k1.send");
+}
+
+TEST(PushAddress, TakesTheServerAndAnEncodedKey) {
+  EXPECT_EQ(pushAddressFor("push.example.org", "k1"), "https://push.example.org/k1.send");
+  EXPECT_EQ(pushAddressFor("http://127.0.0.1:8", ""), "http://127.0.0.1:8/.send");
+  EXPECT_EQ(pushAddressFor("https://push.example.org//", "a b/c?"),
+            "https://push.example.org/a%20b%2Fc%3F.send");
+  EXPECT_EQ(pushAddressFor("", "k1"), "/k1.send");
+}
+
+TEST_F(ReminderSettingsTest, LoadsTheMailServerAndPushServerSettings) {
+  store("发件服务器地址", "127.0.0.1:2525");
+  store("发件服务器证书", "/etc/ssl/mine.pem");
+  store("推送服务器", "push.example.org");
+  const ReminderSettings s = load();
+  EXPECT_EQ(s.mailServerAddress, "127.0.0.1:2525");
+  EXPECT_EQ(s.mailCertificateFile, "/etc/ssl/mine.pem");
+  EXPECT_EQ(s.pushServer, "push.example.org");
+}
+
+// Entry i of the options list and index i of the load are the same preset; any other index
+// keeps the domain in force.
+TEST(MailPresets, IndexIAndEntryIAgree) {
+  const auto& entries = mailPresetEntries();
+  ASSERT_EQ(entries.size(), 3u);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ("@" + *mailDomainForIndex(i), entries[i]);
+  EXPECT_FALSE(mailDomainForIndex(-1));
+  EXPECT_FALSE(mailDomainForIndex(3));
 }
 
 TEST_F(ReminderSettingsTest, SaveWritesEveryControlAndReloads) {

@@ -21,12 +21,14 @@ TEST(RoundAccumulators, CollectsEntryFormsAndResetsWhereTheSystemDoes) {
   EXPECT_EQ(taken.storedCount, 2);
   EXPECT_EQ(taken.wechatText, "\r\n* %[标题%]%(http://a/1%)");
   EXPECT_EQ(taken.postText, "{|$t|$:|$标题|$,|$u|$:|$http://a/1|$},");
+  EXPECT_EQ(taken.postArticles, (std::vector<CollectedArticle>{{"标题", "http://a/1"}}));
   EXPECT_EQ(taken.mailText, "\r\n标题：http://a/1\r\n二：http://a/2");
 
   // the reminder resets count and texts; the has-new flag waits for the next round, the
   // key-article-seen flag stays for good
   EXPECT_EQ(acc.peek().storedCount, 0);
   EXPECT_TRUE(acc.peek().mailText.empty());
+  EXPECT_TRUE(acc.peek().postArticles.empty());
   EXPECT_TRUE(acc.hasNew());
   acc.beginRound();
   EXPECT_FALSE(acc.hasNew());

@@ -49,7 +49,7 @@ WindowControllers::WindowControllers(MainWindow& window, WindowServices services
                                           services.browser, *view_, std::move(services.serviceBase));
   runner_ = std::make_unique<StorePlanRunner>(services.database, *view_);
   monitor_ = std::make_unique<Monitor>(*view_, services.selection, services.dialogs, *runner_,
-                                       std::move(services.sendMail));
+                                       std::move(services.senders));
   buttons_ = std::make_unique<MonitorButtons>(*window.运行, *window.一键提取, *window.频率框, *monitor_);
 }
 

@@ -7,7 +7,7 @@
 // `WindowServices`: the store, the browser view, the dialogs the monitor refuses through, the
 // plan tree's selection (tree_widget_plan_selection.h),
 // the companion service's base address (asked for when a QR-code page is shown) and the
-// round-end mail (empty: no mail). The window and the services must outlive this object.
+// round-end mail and web push (empty: none). The window and the services must outlive this object.
 // The destructor cancels every round and worker of the monitor and waits for their threads
 // while it keeps running the UI thread's events. Thread safety: UI thread only.
 #pragma once
@@ -41,7 +41,7 @@ struct WindowServices {
   Dialogs& dialogs;
   PlanSelection& selection;
   ServiceBase serviceBase;
-  MailSender sendMail;
+  RoundEndSenders senders;
 };
 
 class WindowControllers {
