@@ -105,7 +105,8 @@ TEST_P(LiveFetchRegion, MatchesTheRegionItCuts) {
   for (const std::string& title : GetParam().titles) expected.push_back(title);
   EXPECT_EQ(titleCells(), expected);
   if (expected.empty()) {
-    EXPECT_EQ(view.status(), "\r\n正在 采集源码、取有效源码\r\n截取源码为空，请检查 采集区域设置、源站能否访问！");
+    EXPECT_EQ(view.status(),
+              "\r\n正在 采集源码、取有效源码\r\n截取源码为空，请检查 采集区域设置、源站能否访问！");
   }
 }
 
@@ -113,9 +114,11 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, LiveFetchRegion,
     ::testing::Values(
         RegionCase{"BothMarkersCut", "<ul id=\"list\">", "</ul>", {"中  编号2"}},
-        RegionCase{"NullStartMarkerMatchesTheWholeSource", "NULL", "</ul>", {"前  编号1", "中  编号2", "后  编号3"}},
+        RegionCase{
+            "NullStartMarkerMatchesTheWholeSource", "NULL", "</ul>", {"前  编号1", "中  编号2", "后  编号3"}},
         // No start-marker check: a start marker alone, even one the page lacks, matches all.
-        RegionCase{"OnlyAStartMarkerTheSourceLacks", "<nowhere>", "", {"前  编号1", "中  编号2", "后  编号3"}},
+        RegionCase{
+            "OnlyAStartMarkerTheSourceLacks", "<nowhere>", "", {"前  编号1", "中  编号2", "后  编号3"}},
         RegionCase{"NoMarkers", "", "", {"前  编号1", "中  编号2", "后  编号3"}},
         RegionCase{"AnEmptyCutIsRefused", "<ul id=\"list\">", "<nowhere>", {}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -125,7 +128,8 @@ TEST_F(LiveFetchTest, NothingFetchedIsRefusedWithoutRows) {
   server.serve("/missing-and-empty", "");
   runLiveFetch(*plan, view);
   EXPECT_TRUE(view.rows().empty());
-  EXPECT_EQ(view.status(), "\r\n正在 采集源码、取有效源码\r\n截取源码为空，请检查 采集区域设置、源站能否访问！");
+  EXPECT_EQ(view.status(),
+            "\r\n正在 采集源码、取有效源码\r\n截取源码为空，请检查 采集区域设置、源站能否访问！");
 }
 
 TEST_F(LiveFetchTest, NoMatchCountsZeroAndAddsNoRow) {
