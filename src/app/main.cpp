@@ -11,6 +11,7 @@
 #include "store/database.h"
 #include "ui/browser/browser_environment.h"
 #include "ui/main/window_controllers.h"
+#include "ui/notes/notes_pad.h"
 #include "ui/platform/global_hot_key.h"
 #include "ui/platform/sound_player.h"
 #include "ui/platform/system_tray_icon.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
   controllers.view().setReminderHooks(
       {.showNewArticleTray = [&program] { program.reminderTray().showNewArticles(); },
        .playReminderSound = [&program] { program.sound().play(zorvqi::reminderSoundBytes()); }});
+  zorvqi::ui::NotesPad notes(program.window(), program.settings(), zorvqi::currentClock());
   program.setMonitorStop([&controllers] { controllers.monitor().abandonAll(); });
   program.gateMonitorButtons(controllers.monitorButtons());
   return QApplication::exec();

@@ -26,11 +26,15 @@ bool fitsLineFormat(std::string_view section, std::string_view key, std::string_
 }  // namespace
 
 std::string SettingsFile::read(std::string_view section, std::string_view key) const {
-  std::string text;
-  if (readWholeFile(path_, text) != FileRead::Ok) return {};
-  std::string value = iniValue(text, section, key).value_or("");
+  std::string value = readWhole(section, key);
   if (value.size() > kSettingsValueLimit) value.resize(kSettingsValueLimit);
   return value;
+}
+
+std::string SettingsFile::readWhole(std::string_view section, std::string_view key) const {
+  std::string text;
+  if (readWholeFile(path_, text) != FileRead::Ok) return {};
+  return iniValue(text, section, key).value_or("");
 }
 
 bool SettingsFile::write(std::string_view section, std::string_view key, std::string_view value) const {

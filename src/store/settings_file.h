@@ -2,8 +2,10 @@
 //
 // Contract: the file is not held open; every read and write opens it, does its work and
 // closes it. Sections and keys are found ignoring ASCII case (first match wins). A value
-// reads back without its leading and trailing blanks and cut to at most 10,239 bytes; a
-// missing file, section or key reads as the empty text. A write replaces the key's line, or
+// reads back without its leading and trailing blanks; `read` cuts it to at most 10,239 bytes,
+// `readWhole` returns all of it (for values that are written back whole, such as the note,
+// which a cut read would shorten on its next save). A missing file, section or key reads as
+// the empty text. A write replaces the key's line, or
 // adds the key at the end of its section, or the section at the end of the file, and keeps
 // every other line as it was. It writes a temporary file beside the settings file and renames
 // it over, keeping the file's mode, so a crash or a full disk never leaves a half-written
@@ -32,6 +34,7 @@ class SettingsFile {
 
   const std::string& path() const { return path_; }
   std::string read(std::string_view section, std::string_view key) const;
+  std::string readWhole(std::string_view section, std::string_view key) const;
   bool write(std::string_view section, std::string_view key, std::string_view value) const;
 
  private:

@@ -74,6 +74,14 @@ TEST_F(SettingsFileTest, AValueReadsBackCutTo10239Bytes) {
   EXPECT_EQ(settings.read("数据", "内容"), std::string(kSettingsValueLimit, 'b'));
 }
 
+TEST_F(SettingsFileTest, AWholeReadReturnsALongValueUncutAndTrimmed) {
+  const std::string note = std::string(10238, 'a') + "汉字" + std::string(9000, 'c');
+  writeFileBytes(path(), "[数据]\n内容=  " + note + " \n[配置]\n频率=60\n");
+  EXPECT_EQ(settings.readWhole("数据", "内容"), note);
+  EXPECT_EQ(settings.readWhole("数据", "缺少"), "");
+  EXPECT_EQ(settings.readWhole("配置", "频率"), "60");
+}
+
 TEST_F(SettingsFileTest, WritesCreateTheFileSectionAndKeyInGbk) {
   ASSERT_TRUE(settings.write("配置", "频率", "60"));
   ASSERT_TRUE(settings.write("配置", "别名", "我的监控"));

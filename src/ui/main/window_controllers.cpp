@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "monitor/store_plan_runner.h"
+#include "store/plan_table.h"
 #include "ui/main/article_list_view.h"
 #include "ui/main/main_window.h"
 
@@ -51,12 +52,17 @@ WindowControllers::WindowControllers(MainWindow& window, WindowServices services
   monitor_ = std::make_unique<Monitor>(*view_, services.selection, services.dialogs, *runner_,
                                        std::move(services.senders));
   buttons_ = std::make_unique<MonitorButtons>(*window.运行, *window.一键提取, *window.频率框, *monitor_);
+  liveFetch_ = std::make_unique<LiveFetchHandler>(*window.栏目框, *pages_, *view_, [](int planId) {
+    const PlanTablePtr table = currentPlanTable();
+    return table->hasRow(planId) ? std::shared_ptr<const Plan>(table->record(planId)) : nullptr;
+  });
 }
 
 WindowControllers::~WindowControllers() {
   // The monitor first: its threads use everything below it. Its rounds and workers are
   // cancelled, so what they still hand to the UI thread is dropped there, not waited for.
   buttons_.reset();
+  liveFetch_.reset();
   monitor_->abandonAll();
   runWhilePumping([this] { monitor_.reset(); });
 }

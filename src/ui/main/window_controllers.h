@@ -2,7 +2,8 @@
 //
 // Contract: the constructor sets 文章列表框 up on its model, connects the filter buttons,
 // the header label, the search box, the row actions and 文章菜单, and builds the monitor on
-// the window: its view (WindowMonitorView), the store's plan runner and 运行 / 一键提取.
+// the window: its view (WindowMonitorView), the store's plan runner and 运行 / 一键提取, and
+// the live fetch of a double-clicked plan node on the current plan table's records.
 // Status lines of these parts go through `view()`.
 // `WindowServices`: the store, the browser view, the dialogs the monitor refuses through, the
 // plan tree's selection (tree_widget_plan_selection.h),
@@ -21,6 +22,7 @@
 #include "ui/main/article_pages.h"
 #include "ui/main/article_row_actions.h"
 #include "ui/main/article_search_box.h"
+#include "ui/main/live_fetch_handler.h"
 #include "ui/main/monitor_buttons.h"
 #include "ui/main/window_monitor_view.h"
 
@@ -57,6 +59,7 @@ class WindowControllers {
   ArticleRowActions& rowActions() { return *rowActions_; }
   Monitor& monitor() { return *monitor_; }
   MonitorButtons& monitorButtons() { return *buttons_; }
+  LiveFetchHandler& liveFetch() { return *liveFetch_; }
 
  private:
   std::unique_ptr<ArticleListModel> articles_;
@@ -68,6 +71,7 @@ class WindowControllers {
   std::unique_ptr<StorePlanRunner> runner_;
   std::unique_ptr<Monitor> monitor_;
   std::unique_ptr<MonitorButtons> buttons_;
+  std::unique_ptr<LiveFetchHandler> liveFetch_;
 };
 
 }  // namespace zorvqi::ui
