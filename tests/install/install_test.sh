@@ -77,7 +77,7 @@ grep -q '演示论坛' <<<"$plans" || fail "demo plans not listed: $plans"
 [ "$(cut -f2 <<<"$plans" | sort -u)" = 0 ] || fail "installed demo plans are checked: $plans"
 
 # Second start: the user's files stay as they are.
-printf '[配置]\r\n别名=mine\r\n' | iconv -f UTF-8 -t GBK >"$data/zorvqi.ini"
+printf '[配置]\r\n类别=<演示><论坛><新闻>\r\n别名=mine\r\n' | iconv -f UTF-8 -t GBK >"$data/zorvqi.ini"
 cli sql <<<"UPDATE rule SET name='my plan' WHERE id=1" >/dev/null || fail "sql failed"
 plans=$(cli plans) || fail "second plans run failed"
 grep -q 'my plan' <<<"$plans" || fail "second start replaced zorv.db: $plans"
@@ -110,4 +110,21 @@ mv "$prefix/lib/zorvqi" "$prefix/lib/zorvqi.away"
 page=$(cli fetch "http://127.0.0.1:$(cat "$work/port")/" 2>/dev/null) || true
 ! grep -q 'installed gzip ok' <<<"$page" || fail "page decoded without gzip.dll: the check proves nothing"
 mv "$prefix/lib/zorvqi.away" "$prefix/lib/zorvqi"
+# What the unit relies on: watch ends with 1 while no plan is checked (no restart), and with 0
+# soon after SIGTERM (a clean stop).
+status=0
+cli watch >/dev/null 2>&1 || status=$?
+[ "$status" -eq 1 ] || fail "watch with no plan checked exited $status, not 1"
+cli sql <<<"UPDATE rule SET isdo=1, url='http://127.0.0.1:$(cat "$work/port")/' WHERE id=1" >/dev/null ||
+  fail "sql failed"
+# exec: the signal goes to zorvqi-cli itself, not to a shell around it.
+(exec env -u XDG_DATA_HOME HOME="$home" "$prefix/bin/zorvqi-cli" watch --interval 5 >/dev/null 2>&1) &
+watch_pid=$!
+sleep 2
+kill -TERM "$watch_pid"
+for _ in $(seq 100); do kill -0 "$watch_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$watch_pid" 2>/dev/null && kill -KILL "$watch_pid" && fail "watch still runs 10 s after SIGTERM"
+status=0
+wait "$watch_pid" || status=$?
+[ "$status" -eq 0 ] || fail "watch stopped by SIGTERM exited $status, not 0"
 echo "install test passed"
