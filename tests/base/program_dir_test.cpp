@@ -45,7 +45,12 @@ TEST(InstalledDirs, OwnDirectoryIsOneWithZorvDb) {
   EXPECT_FALSE(runsFromOwnDir(dir.path().string()));
   writeFileBytes(dir.path() / "zorv.db", "");
   EXPECT_TRUE(runsFromOwnDir(dir.path().string()));
+}
+
+TEST(InstalledDirs, AReadOnlyDirectoryWithZorvDbIsNoOwnDirectory) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
+  TempDir dir;
+  writeFileBytes(dir.path() / "zorv.db", "");
   ::chmod(dir.path().c_str(), 0555);
   EXPECT_FALSE(runsFromOwnDir(dir.path().string()));
   ::chmod(dir.path().c_str(), 0755);
