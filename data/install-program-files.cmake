@@ -1,12 +1,16 @@
 # Creates the user's files in the program directory, only when they are missing: a user's
 # database and settings are never overwritten.
-#   -DDATA_DIR=... -DBIN_DIR=...
+#   -DDATA_DIR=... -DBIN_DIR=... [-DDEMO_UNCHECKED=ON]
+# DEMO_UNCHECKED leaves the demo plans unchecked: an installed program has no demo site.
 if(NOT EXISTS ${BIN_DIR}/zorv.db)
   set(sql ${DATA_DIR}/zorv.sql)
   file(READ ${sql} schema)
   if(EXISTS ${DATA_DIR}/demo-plans.sql)
     file(READ ${DATA_DIR}/demo-plans.sql demo)
     string(APPEND schema "\n" "${demo}")
+    if(DEMO_UNCHECKED)
+      string(APPEND schema "\nUPDATE rule SET isdo = 0;\n")
+    endif()
   endif()
   file(WRITE ${BIN_DIR}/zorv.db.sql "${schema}")
   execute_process(COMMAND sqlite3 ${BIN_DIR}/zorv.db.tmp ".read ${BIN_DIR}/zorv.db.sql"

@@ -86,7 +86,7 @@ StartResult DesktopProgram::start() {
 }
 
 bool DesktopProgram::refuseWithoutFiles() {
-  if (!std::filesystem::exists(programFile("ewe.dll"))) {
+  if (!std::filesystem::exists(moduleFile("ewe.dll"))) {
     parts_.dialogs.message(missingBrowserLibraryText(), startupFailedTitle(), DialogIcon::Error,
                            DialogButtons::Ok);
     return true;

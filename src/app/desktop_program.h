@@ -5,7 +5,7 @@
 // - The constructor creates the process-wide objects and the main window (hidden); the
 //   program directory must be set before.
 // - `start()` runs the creation sequence in its fourteen steps: the popup window is made to
-//   exist; without programFile("ewe.dll") it refuses (message box, error icon, title
+//   exist; without moduleFile("ewe.dll") it refuses (message box, error icon, title
 //   "启动失败") before the database is looked at; without zorv.db it refuses likewise; a
 //   database that does not open gives "数据库打开失败！" and disables 运行, and start-up goes
 //   on; then the window's size and centring, the reminder settings, title, row height and

@@ -1,7 +1,9 @@
 // zorvqi: the desktop program.
 #include <QApplication>
+#include <cstdio>
 
 #include "app/desktop_program.h"
+#include "app/x11_platform.h"
 #include "base/clock.h"
 #include "base/program_dir.h"
 #include "monitor/reminder_sound.h"
@@ -20,19 +22,27 @@
 
 namespace {
 
-void takeProgramDirArgument(const QStringList& args) {
+// `--dir DIR` names the one directory of everything; without it an installed program keeps
+// its data in the user's data directory.
+void chooseProgramDirs(const QStringList& args) {
   const qsizetype at = args.indexOf(QStringLiteral("--dir"));
-  if (at >= 0 && at + 1 < args.size()) zorvqi::setProgramDir(args[at + 1].toLocal8Bit().toStdString());
+  if (at >= 0 && at + 1 < args.size()) {
+    zorvqi::setProgramDir(args[at + 1].toLocal8Bit().toStdString());
+    return;
+  }
+  const std::string failure = zorvqi::useInstalledDirsWhereNeeded();
+  if (!failure.empty()) std::fprintf(stderr, "zorvqi: %s\n", failure.c_str());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  zorvqi::app::preferX11WhereAvailable();
   zorvqi::ui::prepareForBrowserLibrary();
   QApplication app(argc, argv);
   // The window hides into the tray; only exitProgram ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
-  takeProgramDirArgument(QApplication::arguments());
+  chooseProgramDirs(QApplication::arguments());
 
   zorvqi::ui::UiEventPump pump;
   zorvqi::setThreadPump(&pump);

@@ -21,7 +21,7 @@ Entry entryOf(void* library, const char* name) {
 
 }  // namespace
 
-GzipModule::GzipModule() : library_(dlopen(programFile(kModuleName).c_str(), RTLD_NOW | RTLD_LOCAL)) {
+GzipModule::GzipModule() : library_(dlopen(moduleFile(kModuleName).c_str(), RTLD_NOW | RTLD_LOCAL)) {
   if (!library_) return;
   init = entryOf<InitDecompressionFn>(library_, "InitDecompression");
   create = entryOf<CreateDecompressionFn>(library_, "CreateDecompression");
@@ -41,7 +41,7 @@ GzipModule::~GzipModule() {
 
 GzipModuleState gzipModuleState() {
   std::error_code ignored;
-  if (!std::filesystem::exists(programFile(kModuleName), ignored)) return GzipModuleState::Missing;
+  if (!std::filesystem::exists(moduleFile(kModuleName), ignored)) return GzipModuleState::Missing;
   return GzipModule().usable() ? GzipModuleState::Usable : GzipModuleState::Unloadable;
 }
 

@@ -1,7 +1,7 @@
-// The decompression module gzip.dll in the program directory: whether it is there, whether
+// The decompression module gzip.dll in the module directory: whether it is there, whether
 // it loads, and its entries.
 //
-// Contract: `GzipModule` loads programFile("gzip.dll") with dlopen when it is made and
+// Contract: `GzipModule` loads moduleFile("gzip.dll") with dlopen when it is made and
 // unloads it when it goes; it is `usable` only when the library loaded and exports all four
 // entries of gzip_module_api.h. `gzipModuleState` makes that test once per call: `Missing`
 // when no such file exists, `Unloadable` when the file exists but does not load or lacks an

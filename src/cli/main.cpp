@@ -49,6 +49,9 @@ int runMain(int argc, char** argv) {
     }
     setProgramDir(argv[next + 1]);
     next += 2;
+  } else {
+    const std::string failure = useInstalledDirsWhereNeeded();
+    if (!failure.empty()) std::fprintf(stderr, "zorvqi-cli: %s\n", failure.c_str());
   }
   if (next >= argc) {
     printProgramUsage(stderr);

@@ -37,6 +37,13 @@ TEST_F(GzipModuleTest, TheBuiltModuleLoadsWithItsFourEntries) {
   EXPECT_EQ(module.init(), kDecompressGoOn);
 }
 
+TEST_F(GzipModuleTest, TheModuleIsLookedUpInTheModuleDirectoryNotTheDataDirectory) {
+  setProgramDirs(dir.path().string(), ZORVQI_BIN_DIR);
+  EXPECT_EQ(gzipModuleState(), GzipModuleState::Usable);
+  setProgramDirs(ZORVQI_BIN_DIR, dir.path().string());
+  EXPECT_EQ(gzipModuleState(), GzipModuleState::Missing);
+}
+
 TEST_F(GzipModuleTest, NoFileIsMissing) {
   useDir();
   EXPECT_EQ(gzipModuleState(), GzipModuleState::Missing);

@@ -31,7 +31,7 @@ BrowserView::~BrowserView() {
 
 bool BrowserView::create(QWidget* host) {
   if (created() || !host) return false;
-  if (!library_) library_ = BrowserLibrary::load(programFile("ewe.dll"));
+  if (!library_) library_ = BrowserLibrary::load(moduleFile("ewe.dll"));
   if (!library_) return false;
   const wkeWindow window = library_->createWindow(reinterpret_cast<wkeNativeWindow>(host));
   const wkeHandle handle = library_->getFromWindow(window);

@@ -1,6 +1,6 @@
 // BrowserView: the one wrapper through which the system uses the browser library.
 //
-// Contract: `create(host)` loads programFile("ewe.dll") on first use, then makes the web view
+// Contract: `create(host)` loads moduleFile("ewe.dll") on first use, then makes the web view
 // as a child of `host` with wkeCreateWindow, wkeGetFromWindow, wkeGetWebView, wkeSetUserData,
 // places the view's window (wkeGetHostWindow) over the host's client area and shows it. It
 // returns whether a web view was obtained, and false without any call when one already
