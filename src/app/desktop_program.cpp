@@ -178,7 +178,8 @@ void DesktopProgram::loadPlansIntoTree() {
 void DesktopProgram::showNewsPage() {
   // Without the service the news page cannot be had: the box shows the placeholder.
   const bool serving = companion_.running() || companion_.start();
-  ui::showInBrowserBox(browser_, serving ? ui::startupPage(companion_.baseAddress()) : std::string());
+  ui::showInBrowserBox(browser_, serving ? ui::startupPage(companion_.baseAddress()) : std::string(),
+                       *window_);
 }
 
 void DesktopProgram::registerHotKey() {

@@ -312,6 +312,35 @@ class ArticleListTest : public QObject {
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
   }
 
+  void doubleClickOpensNoScriptOrLocalFile_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("x");
+    QTest::newRow("javascript in the box") << "javascript:alert(document.cookie)" << 250;
+    QTest::newRow("javascript outside") << "javascript:alert(document.cookie)" << 150;
+    QTest::newRow("file in the box") << "file:///etc/passwd" << 250;
+    QTest::newRow("file outside") << "file:///etc/passwd" << 150;
+  }
+
+  void doubleClickOpensNoScriptOrLocalFile() {
+    QFETCH(QString, address);
+    QFETCH(int, x);
+    UrlCatcher catcher;
+    for (const char* scheme : {"http", "https", "file", "javascript"})
+      QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "open");
+    f_->articles().insertAtTop(roundRow(address.toStdString()));
+    f_->window.状态框->clear();
+    doubleClickRow(0, x);
+    QVERIFY(f_->journal->lines().empty());
+    QVERIFY(catcher.opened.isEmpty());
+    for (const char* scheme : {"http", "https", "file", "javascript"})
+      QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    // The row click's summary line comes first, then the refusal.
+    const QStringList lines = f_->status().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[2].startsWith(QStringLiteral("只能打开 http/https 地址：") + address + " - "),
+             qPrintable(lines[2]));
+  }
+
   void favouriteToggle_data() {
     QTest::addColumn<QString>("source");  // "live", "round" or a stored id
     QTest::addColumn<QString>("caption");

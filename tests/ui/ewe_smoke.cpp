@@ -17,6 +17,16 @@
 #include "ui/browser/browser_view.h"
 #include "ui/browser/show_in_browser_box.h"
 
+namespace {
+
+// Refused addresses would be a fault here: every page these tests load is a web address.
+class NoRefusals : public zorvqi::StatusLines {
+ public:
+  void appendStatus(const std::string& text) override { QFAIL(zorvqi::gbkToUtf8(text).c_str()); }
+};
+
+}  // namespace
+
 class EweSmokeTest : public QObject {
   Q_OBJECT
 
@@ -25,6 +35,7 @@ class EweSmokeTest : public QObject {
   zorvqi::ui::BrowserView view_;
   zorvqi::CompanionService service_{[] { return zorvqi::MonitorSummary{4, 7, ""}; }};
   std::vector<QPoint> popUps_;
+  NoRefusals status_;
 
   QWidget* web() const { return view_.viewWindow(); }
 
@@ -77,7 +88,7 @@ class EweSmokeTest : public QObject {
 
   void theCompanionNewsPageFinishesInsideTheView() {
     QSignalSpy finished(web(), SIGNAL(loadFinished(bool)));
-    zorvqi::ui::showInBrowserBox(view_, zorvqi::ui::startupPage(service_.baseAddress()));
+    zorvqi::ui::showInBrowserBox(view_, zorvqi::ui::startupPage(service_.baseAddress()), status_);
     QVERIFY(nextLoadSucceeds(finished));
     QTRY_COMPARE(web()->property("title").toString(), QStringLiteral("汐昙监控系统"));
     QCOMPARE(web()->property("url").toUrl().path(), QStringLiteral("/zt/softnews.php"));
@@ -86,7 +97,7 @@ class EweSmokeTest : public QObject {
   void theCompanionQrPageFinishesInsideTheView() {
     QSignalSpy finished(web(), SIGNAL(loadFinished(bool)));
     zorvqi::ui::showInBrowserBox(
-        view_, zorvqi::ui::qrCodePage(service_.baseAddress(), "http%3A%2F%2Fa.example%2F1"));
+        view_, zorvqi::ui::qrCodePage(service_.baseAddress(), "http%3A%2F%2Fa.example%2F1"), status_);
     QVERIFY(nextLoadSucceeds(finished));
     QTRY_COMPARE(web()->property("title").toString(), QStringLiteral("二维码"));
   }

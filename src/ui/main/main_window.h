@@ -28,11 +28,12 @@
 #include <optional>
 #include <string>
 
+#include "base/status_lines.h"
 #include "ui/main/window_frame.h"
 
 namespace zorvqi::ui {
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public StatusLines {
   Q_OBJECT
 
  public:
@@ -44,7 +45,7 @@ class MainWindow : public QWidget {
   // Status box (状态框), GBK texts.
   void setStatus(const std::string& text);
   void appendRawStatus(const std::string& text);
-  void appendStatus(const std::string& text);
+  void appendStatus(const std::string& text) override;
   void replaceStatus(const std::string& text);
   std::string statusText() const;
 
