@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
   zorvqi::ui::QtDialogs dialogs;
   zorvqi::ui::SystemTrayIcon tray;
   const std::unique_ptr<zorvqi::ui::GlobalHotKey> hotKey = zorvqi::ui::createGlobalHotKey();
-  zorvqi::ui::MediaSoundPlayer sound;
+  zorvqi::ui::AudioSinkSoundPlayer sound;
 
   zorvqi::app::DesktopProgram program(
       {dialogs, tray, *hotKey, sound, zorvqi::programDatabase(), &zorvqi::app::endProcessNow});
@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
                          [&program] { return program.companion().baseAddress(); }, senders});
   controllers.view().setReminderHooks(
       {.showNewArticleTray = [&program] { program.reminderTray().showNewArticles(); },
-       .playReminderSound = [&program] { program.sound().play(zorvqi::reminderSoundBytes()); }});
+       .playReminderSound =
+           [&program] { program.sound().play(zorvqi::reminderSoundBytes(), program.window()); }});
   program.setMonitorStop([&controllers] { controllers.monitor().abandonAll(); });
   program.gateMonitorButtons(controllers.monitorButtons());
   return QApplication::exec();

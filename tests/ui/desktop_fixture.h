@@ -63,7 +63,7 @@ class StandinHotKey : public ui::GlobalHotKey {
 class SilentSound : public ui::SoundPlayer {
  public:
   std::vector<std::string> played;
-  void play(const std::string& waveBytes) override { played.push_back(waveBytes); }
+  void play(const std::string& waveBytes, StatusLines&) override { played.push_back(waveBytes); }
 };
 
 // A plan row of table `rule` (UTF-8 name).
