@@ -194,11 +194,15 @@ void DesktopProgram::exitProgram() {
   reminderTray_.remove();
   if (stopMonitor_) stopMonitor_();
   if (closePopupWindow_) closePopupWindow_();
-  configItem(settings_, gbk(QStringLiteral("频率")), gbk(window_->频率框->text()));
+  saveInterval();
   beginProgramStop();
   companion_.stop();
   parts_.database.closeStore();
   if (parts_.endProcess) parts_.endProcess();
+}
+
+void DesktopProgram::saveInterval() {
+  configItem(settings_, gbk(QStringLiteral("频率")), gbk(window_->频率框->text()));
 }
 
 MonitorSummary DesktopProgram::monitorSummary() {

@@ -19,6 +19,8 @@
 //   closes the store and ends the process through `DesktopParts::endProcess` — in the real
 //   program `endProcessNow`, which does not return into the nested waits it may be called
 //   from. It runs once; later calls do nothing.
+// - `saveInterval()` saves 频率框 under "频率" and nothing else: a session manager's save
+//   request before a logout the user may still cancel.
 // - Tray: a right click pops up 托盘菜单; a left click or double-click shows the window in
 //   the normal state, top-most for 800 ms (waited through the pump), then resets the tray
 //   when a reminder is pending. Activation resets a pending tray. A minimised window hides
@@ -76,6 +78,7 @@ class DesktopProgram {
 
   StartResult start();
   void exitProgram();
+  void saveInterval();
 
   void setMonitorStop(std::function<void()> stop) { stopMonitor_ = std::move(stop); }
   void gateMonitorButtons(ui::MonitorButtons& buttons);

@@ -1,7 +1,9 @@
 // zorvqi: the desktop program.
 #include <QApplication>
+#include <QSessionManager>
 
 #include "app/desktop_program.h"
+#include "app/termination_signals.h"
 #include "base/clock.h"
 #include "base/program_dir.h"
 #include "monitor/reminder_sound.h"
@@ -42,6 +44,12 @@ int main(int argc, char** argv) {
 
   zorvqi::app::DesktopProgram program(
       {dialogs, tray, *hotKey, sound, zorvqi::programDatabase(), &zorvqi::app::endProcessNow});
+  // A logout, a shutdown or a kill ends the program as 退出 does; the session manager's save
+  // request saves only what a cancelled logout would otherwise lose.
+  const zorvqi::app::TerminationSignals terminations([&program] { program.exitProgram(); });
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                   [&program](QSessionManager&) { program.saveInterval(); });
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&program] { program.exitProgram(); });
   if (program.start() == zorvqi::app::StartResult::Refused) return 0;
   dialogs.setParent(&program.window());
 

@@ -81,6 +81,22 @@ class DesktopExitAndTrayTest : public QObject {
     QCOMPARE(test.processEnds, 1);
   }
 
+  void theSessionSaveKeepsTheProgramRunning() {
+    ProgramDirectory dir;
+    makeCompleteDirectory(dir, "频率=60\n");
+    TestProgram test(dir);
+    QCOMPARE(test.program->start(), StartResult::Started);
+    test.program->window().频率框->setText(QStringLiteral("33"));
+    test.program->saveInterval();
+    QVERIFY2(QString::fromStdString(dir.settingsText()).contains(QStringLiteral("频率=33")),
+             dir.settingsText().c_str());
+    // A logout the user cancels finds everything as it was.
+    QCOMPARE(test.processEnds, 0);
+    QCOMPARE(test.tray.removed, 0);
+    QVERIFY(test.database.isOpen());
+    QVERIFY(!zorvqi::programStopping());
+  }
+
   void everyExitCommandRunsTheExitSequence_data() {
     QTest::addColumn<int>("command");
     QTest::newRow("关闭按钮") << 0;
