@@ -138,6 +138,21 @@ class DesktopExitAndTrayTest : public QObject {
     QCOMPARE(window.isVisible(), !trayThere);
   }
 
+  void theAboutPageBringsBackAWindowMinimisedIntoTheTray() {
+    ProgramDirectory dir;
+    makeCompleteDirectory(dir, "");
+    TestProgram test(dir);
+    QCOMPARE(test.program->start(), StartResult::Started);
+    zorvqi::ui::MainWindow& window = test.program->window();
+    QTest::mouseClick(window.最小化, Qt::LeftButton);
+    QTRY_VERIFY(!window.isVisible());
+    window.关于作者->trigger();
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.isMinimized());
+    QCoreApplication::processEvents();
+    QVERIFY(window.isVisible());
+  }
+
   // A left click brings a hidden window back in the normal state, top-most for a moment, and
   // turns the tray back to normal when news was pending.
   void aLeftClickBringsTheWindowBackAndResetsTheTray() {

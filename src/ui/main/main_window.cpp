@@ -162,6 +162,11 @@ void MainWindow::toggleMainWindow() {
     hide();
     return;
   }
+  showMainWindow();
+}
+
+void MainWindow::showMainWindow() {
+  show();
   showNormal();
   raise();
   activateWindow();

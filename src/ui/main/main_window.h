@@ -51,6 +51,9 @@ class MainWindow : public QWidget, public StatusLines {
 
   // A visible window is hidden; a hidden one is shown in the normal state.
   void toggleMainWindow();
+  // Shows the window in the normal state, raised and active, whether it was hidden, minimised
+  // (into the tray or not) or behind others.
+  void showMainWindow();
   void setHidesWhenMinimised(bool hides) { hidesWhenMinimised_ = hides; }
   // Row height of 文章列表框 and its alternating row colours (the first row takes `first`);
   // a colour left out keeps the list's own.
