@@ -9,6 +9,8 @@
 
 #include "main_window_fixture.h"
 #include "text/url_encode.h"
+#include "ui/browser/browser_pages.h"
+#include "ui/browser/show_in_browser_box.h"
 
 using zorvqi::gbkToUtf8;
 using zorvqi::utf8ToGbk;
@@ -339,6 +341,24 @@ class ArticleListTest : public QObject {
     QCOMPARE(lines.size(), 3);
     QVERIFY2(lines[2].startsWith(QStringLiteral("只能打开 http/https 地址：") + address + " - "),
              qPrintable(lines[2]));
+  }
+
+  void miniHomeButtonSwitchesTheBox() {
+    QToolButton& button = *f_->window.迷你首页;
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QVERIFY(button.isChecked());
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QVERIFY(!button.isChecked());
+    const std::vector<std::string> lines = f_->journal->lines();
+    QCOMPARE(lines.size(), std::size_t{2});
+    QCOMPARE(lines[0], "wkeLoadURL " + zorvqi::ui::miniHomePage(zorvqi::testing::kServiceBase, true));
+    QCOMPARE(lines[1], "wkeLoadHTML " + gbkToUtf8(zorvqi::ui::placeholderPageHtml()));
+    // Loading the articles releases the button and leaves the box alone.
+    QTest::mouseClick(&button, Qt::LeftButton);
+    f_->journal->reset();
+    f_->window.全部文章按钮->click();
+    QVERIFY(!button.isChecked());
+    QVERIFY(f_->journal->lines().empty());
   }
 
   void favouriteToggle_data() {

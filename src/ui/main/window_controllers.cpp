@@ -6,6 +6,8 @@
 #include <thread>
 
 #include "monitor/store_plan_runner.h"
+#include "ui/browser/browser_pages.h"
+#include "ui/browser/show_in_browser_box.h"
 #include "ui/main/article_list_view.h"
 #include "ui/main/main_window.h"
 
@@ -44,6 +46,7 @@ WindowControllers::WindowControllers(MainWindow& window, WindowServices services
   listButtons_ = std::make_unique<ArticleListButtons>(*window.收藏按钮, *window.全部文章按钮,
                                                       *window.挡表头的透明标签, *window.文章列表框, *pages_);
   searchBox_ = std::make_unique<ArticleSearchBox>(*window.搜索框, *pages_, *view_);
+  connectMiniHomeButton(*window.迷你首页, services.browser, services.serviceBase);
   rowActions_ =
       std::make_unique<ArticleRowActions>(*window.文章列表框, *articles_, *pages_, services.database,
                                           services.browser, *view_, std::move(services.serviceBase));
@@ -51,6 +54,18 @@ WindowControllers::WindowControllers(MainWindow& window, WindowServices services
   monitor_ = std::make_unique<Monitor>(*view_, services.selection, services.dialogs, *runner_,
                                        std::move(services.senders));
   buttons_ = std::make_unique<MonitorButtons>(*window.运行, *window.一键提取, *window.频率框, *monitor_);
+}
+
+// The click, not the toggle: ArticlePages releases the button without touching the box.
+void WindowControllers::connectMiniHomeButton(QToolButton& button, BrowserView& browser,
+                                              ServiceBase serviceBase) {
+  QObject::connect(&button, &QToolButton::clicked, &button,
+                   [&browser, serviceBase = std::move(serviceBase), view = view_.get()](bool pressed) {
+                     const std::string base = serviceBase ? serviceBase() : std::string();
+                     // Without the service there is no news page: the placeholder stands in.
+                     showInBrowserBox(browser, base.empty() ? std::string() : miniHomePage(base, pressed),
+                                      *view);
+                   });
 }
 
 WindowControllers::~WindowControllers() {

@@ -3,6 +3,8 @@
 // Contract: the constructor sets 文章列表框 up on its model, connects the filter buttons,
 // the header label, the search box, the row actions and 文章菜单, and builds the monitor on
 // the window: its view (WindowMonitorView), the store's plan runner and 运行 / 一键提取.
+// A click on 迷你首页 shows the news page with the button's query when it leaves the button
+// pressed, the placeholder page when released (also while the service has no address).
 // Status lines of these parts go through `view()`.
 // `WindowServices`: the store, the browser view, the dialogs the monitor refuses through, the
 // plan tree's selection (tree_widget_plan_selection.h),
@@ -59,6 +61,8 @@ class WindowControllers {
   MonitorButtons& monitorButtons() { return *buttons_; }
 
  private:
+  void connectMiniHomeButton(QToolButton& button, BrowserView& browser, ServiceBase serviceBase);
+
   std::unique_ptr<ArticleListModel> articles_;
   std::unique_ptr<WindowMonitorView> view_;
   std::unique_ptr<ArticlePages> pages_;
