@@ -203,7 +203,8 @@ class ArticleListTest : public QObject {
   void favouritesViewListsOnlyFavourites() {
     f_->window.收藏按钮->click();
     QCOMPARE(ids(), std::vector<std::string>{"7"});
-    QVERIFY(!f_->articles().data(f_->articles().index(0, 1), Qt::DecorationRole).isNull());
+    QVERIFY(!f_->articles().data(f_->articles().index(0, 2), Qt::DecorationRole).isNull());
+    QVERIFY(f_->articles().data(f_->articles().index(0, 1), Qt::DecorationRole).isNull());
   }
 
   void planFilterShowsOnePlansArticles() {
@@ -405,7 +406,7 @@ class ArticleListTest : public QObject {
     } else {
       row = findRow(source.toStdString());
       QVERIFY(row >= 0);
-      QCOMPARE(f_->articles().data(f_->articles().index(row, 1), Qt::DecorationRole).isNull(), source == "9");
+      QCOMPARE(f_->articles().data(f_->articles().index(row, 2), Qt::DecorationRole).isNull(), source == "9");
     }
     selectRows({row});
     auto& actions = f_->controllers->rowActions();
