@@ -2,7 +2,9 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFocusEvent>
+#include <QFontInfo>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -113,13 +115,45 @@ class ArticleListTest : public QObject {
     QCOMPARE(f_->pages().currentPage(), 0);
     QVERIFY(f_->pages().articleFilter().empty());
     const QStringList captions = {"ID", "站点", "　信息标题", "链接", "时间", "状态", "备用94"};
-    const int widths[] = {2, 0, 405, 0, 66, 0, 0};
+    const bool shown[] = {true, false, true, false, true, false, false};
     for (int c = 0; c < 7; ++c) {
       QCOMPARE(f_->articles().headerData(c, Qt::Horizontal).toString(), captions[c]);
-      QCOMPARE(list().isColumnHidden(c), widths[c] == 0);
-      if (widths[c] > 0) QCOMPARE(list().columnWidth(c), widths[c]);
+      QCOMPARE(list().isColumnHidden(c), !shown[c]);
     }
+    QCOMPARE(list().columnWidth(0), 2);
     QCOMPARE(list().verticalHeader()->defaultSectionSize(), 30);
+  }
+
+  void theTimeFitsAndTheTitleTakesTheRest_data() {
+    QTest::addColumn<int>("listWidth");
+    QTest::newRow("design width") << 700;
+    QTest::newRow("narrow window") << 380;
+    QTest::newRow("wide window") << 1500;
+  }
+
+  void theTimeFitsAndTheTitleTakesTheRest() {
+    QFETCH(int, listWidth);
+    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+    font.setPixelSize(13);
+    QVERIFY2(QFontInfo(font).family().contains(QStringLiteral("WenQuanYi")), "fonts-wqy-microhei is missing");
+    list().setFont(font);
+    f_->window.全部文章按钮->click();
+    zorvqi::ArticleRow longTime = roundRow("http://x/long");
+    longTime.cells[2] = utf8ToGbk(std::string(200, 'W'));
+    longTime.cells[4] = "12/11 10:23";
+    f_->articles().insertAtTop(longTime);
+    f_->articles().insertAtTop(roundRow("http://x/round"));
+    f_->articles().markTopRowAtRoundEnd();
+    list().resize(listWidth, 420);
+    QCoreApplication::processEvents();
+    const QFontMetrics metrics(font);
+    // The text with the cell's margins on both sides, and the round-end image before its time.
+    QVERIFY(list().columnWidth(4) >= metrics.horizontalAdvance(QStringLiteral("12/11 10:23")) + 6);
+    QVERIFY(list().columnWidth(4) >= 16 + metrics.horizontalAdvance(QStringLiteral("09:07")) + 6);
+    QCOMPARE(list().columnWidth(0) + list().columnWidth(2) + list().columnWidth(4),
+             list().viewport()->width());
+    QVERIFY(list().columnWidth(2) > 0);
+    QCOMPARE(list().horizontalScrollBar()->maximum(), 0);
   }
 
   void pagesAHundredStoredArticlesNewestFirst() {
