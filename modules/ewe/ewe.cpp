@@ -1,6 +1,7 @@
 // ewe.dll on Qt WebEngine: the exported wke* functions of ewe.h.
 #include <QString>
 #include <QUrl>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEngineView>
 
 #include "ewe.h"
@@ -29,6 +30,17 @@ constexpr EditCommand kEditCommands[] = {
     {u"Undo", QWebEnginePage::Undo},   {u"Redo", QWebEnginePage::Redo},
 };
 
+// The box has no second window: a link with target="_blank" or a window.open() loads in the
+// view itself. Only web pages: a script or a local file asked for this way opens nothing.
+void openNewWindowsInPlace(QWebEngineView& web) {
+  QObject::connect(web.page(), &QWebEnginePage::newWindowRequested, &web,
+                   [&web](QWebEngineNewWindowRequest& request) {
+                     const QUrl url = request.requestedUrl();
+                     const QString scheme = url.scheme().toLower();
+                     if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) web.load(url);
+                   });
+}
+
 }  // namespace
 
 extern "C" {
@@ -38,6 +50,7 @@ wkeWindow wkeCreateWindow(wkeNativeWindow host) {
   auto* web = new QWebEngineView(hostWidget);
   // Right clicks belong to the program's own menu, which it pops up from the message filter.
   web->setContextMenuPolicy(Qt::NoContextMenu);
+  openNewWindowsInPlace(*web);
   return (new ViewObject(hostWidget, web))->asWindow();
 }
 

@@ -102,6 +102,15 @@ class EweSmokeTest : public QObject {
     QTRY_COMPARE(web()->property("title").toString(), QStringLiteral("二维码"));
   }
 
+  void aNewWindowOpensInTheViewItself() {
+    QSignalSpy finished(web(), SIGNAL(loadFinished(bool)));
+    const std::string qr = zorvqi::ui::qrCodePage(service_.baseAddress(), "x");
+    view_.loadHtml("<html><body onload=\"window.open('" + qr + "', '_blank')\"><a target=_blank href='" + qr +
+                   "'>qr</a></body></html>");
+    QTRY_COMPARE_WITH_TIMEOUT(web()->property("title").toString(), QStringLiteral("二维码"), 60000);
+    QCOMPARE(web()->property("url").toUrl().path(), QStringLiteral("/zt/soft/qr.php"));
+  }
+
   void reloadLoadsThePageAgain() {
     QSignalSpy finished(web(), SIGNAL(loadFinished(bool)));
     view_.reload();
