@@ -4,6 +4,9 @@
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
 #include <QWidget>
 #include <memory>
 
@@ -109,6 +112,21 @@ class EweSmokeTest : public QObject {
                    "'>qr</a></body></html>");
     QTRY_COMPARE_WITH_TIMEOUT(web()->property("title").toString(), QStringLiteral("二维码"), 60000);
     QCOMPARE(web()->property("url").toUrl().path(), QStringLiteral("/zt/soft/qr.php"));
+  }
+
+  void theViewKeepsItsCookiesInTheProgramDirectory() {
+    auto* engineView = qobject_cast<QWebEngineView*>(web());
+    QVERIFY(engineView);
+    const QWebEngineProfile* profile = engineView->page()->profile();
+    QVERIFY(!profile->isOffTheRecord());
+    QCOMPARE(profile->persistentStoragePath(), QStringLiteral(ZORVQI_BIN_DIR "/browser"));
+    QCOMPARE(profile->persistentCookiesPolicy(), QWebEngineProfile::ForcePersistentCookies);
+    QCOMPARE(profile->httpCacheType(), QWebEngineProfile::MemoryHttpCache);
+    // A second view of the process shares the profile: a login is seen everywhere.
+    QWidget otherHost;
+    zorvqi::ui::BrowserView other;
+    QVERIFY(other.create(&otherHost));
+    QCOMPARE(qobject_cast<QWebEngineView*>(other.viewWindow())->page()->profile(), profile);
   }
 
   void reloadLoadsThePageAgain() {
