@@ -14,6 +14,7 @@
 #include "ui/browser/browser_environment.h"
 #include "ui/main/window_controllers.h"
 #include "ui/platform/global_hot_key.h"
+#include "ui/platform/program_icon.h"
 #include "ui/platform/sound_player.h"
 #include "ui/platform/system_tray_icon.h"
 #include "ui/qtsupport/qt_dialogs.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The window hides into the tray; only exitProgram ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setWindowIcon(zorvqi::ui::programIcon());
   takeProgramDirArgument(QApplication::arguments());
 
   zorvqi::ui::UiEventPump pump;
