@@ -184,8 +184,16 @@ void DesktopProgram::showNewsPage() {
 
 void DesktopProgram::registerHotKey() {
   // The hot key reaches the window through 标签13, whose handler toggles it.
-  if (parts_.hotKey.grab(Qt::AltModifier, Qt::Key_Q, [this] { window_->toggleMainWindow(); })) return;
-  window_->appendStatus(gbk(QStringLiteral("快捷键 Alt+Q 不可用：这个桌面不支持全局快捷键（需要 X11）")));
+  switch (parts_.hotKey.grab(Qt::AltModifier, Qt::Key_Q, [this] { window_->toggleMainWindow(); })) {
+    case ui::HotKeyGrab::Grabbed:
+      return;
+    case ui::HotKeyGrab::Taken:
+      window_->appendStatus(gbk(QStringLiteral("快捷键 Alt+Q 不可用：已被其他程序占用")));
+      return;
+    case ui::HotKeyGrab::Unsupported:
+      window_->appendStatus(gbk(QStringLiteral("快捷键 Alt+Q 不可用：这个桌面不支持全局快捷键（需要 X11）")));
+      return;
+  }
 }
 
 void DesktopProgram::exitProgram() {

@@ -45,18 +45,18 @@ class StandinTray : public ui::TrayIcon {
 
 class StandinHotKey : public ui::GlobalHotKey {
  public:
-  bool available = false;
+  ui::HotKeyGrab result = ui::HotKeyGrab::Unsupported;
   Qt::KeyboardModifiers modifiers;
   Qt::Key key = Qt::Key_unknown;
   std::function<void()> pressed;
 
-  bool grab(Qt::KeyboardModifiers grabbedModifiers, Qt::Key grabbedKey,
-            std::function<void()> handler) override {
-    if (!available) return false;
+  ui::HotKeyGrab grab(Qt::KeyboardModifiers grabbedModifiers, Qt::Key grabbedKey,
+                      std::function<void()> handler) override {
+    if (result != ui::HotKeyGrab::Grabbed) return result;
     modifiers = grabbedModifiers;
     key = grabbedKey;
     pressed = std::move(handler);
-    return true;
+    return result;
   }
 };
 
