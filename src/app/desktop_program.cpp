@@ -216,13 +216,10 @@ void DesktopProgram::saveInterval() {
 MonitorSummary DesktopProgram::monitorSummary() {
   MonitorSummary summary;
   summary.plansWatched = planSelection_->checkedPlanCount();
-  // Articles carry their day as month/day only: today's are those stored under today's.
-  const std::string today = nowText(TimeForm::Short);
-  const std::string monthDay = today.substr(0, today.find(' '));
-  const TextTable count = parts_.database.queryTable("select count(*) from info where addtime like ?",
-                                                     {SqlValue(monthDay + " %")});
-  if (count.ok && !count.rows.empty() && !count.rows[0].empty())
-    summary.articlesToday = textToInt64(count.rows[0][0]);
+  // Stored articles carry month and day only, so the store cannot tell today's from those
+  // of the same day in earlier years: the count is this run's, kept as they arrive.
+  summary.articlesToday = runTally_.storedOn(currentClock().now());
+  summary.lastRoundTime = runTally_.lastRoundTime();
   return summary;
 }
 

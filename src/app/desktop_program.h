@@ -48,6 +48,7 @@
 #include "ui/main/main_window.h"
 #include "ui/main/monitor_buttons.h"
 #include "ui/main/reminder_tray.h"
+#include "ui/main/run_tally.h"
 #include "ui/main/tree_widget_plan_selection.h"
 #include "ui/platform/global_hot_key.h"
 #include "ui/platform/sound_player.h"
@@ -90,6 +91,8 @@ class DesktopProgram {
   ui::ReminderTray& reminderTray() { return reminderTray_; }
   ui::SoundPlayer& sound() { return parts_.sound; }
   CompanionService& companion() { return companion_; }
+  // What the news page tells of this run: given to the monitor's view.
+  ui::RunTally& runTally() { return runTally_; }
   const SettingsFile& settings() const { return settings_; }
   Database& database() { return parts_.database; }
   // The installation's title as shown in 软件名标签 (GBK).
@@ -126,6 +129,7 @@ class DesktopProgram {
   std::function<void()> closePopupWindow_;
   bool exiting_ = false;
   MonitorLock monitorLock_;
+  ui::RunTally runTally_;
   // Last: its threads ask the members above for the news page's summary.
   CompanionService companion_;
 };

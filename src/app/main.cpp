@@ -61,8 +61,9 @@ int main(int argc, char** argv) {
   const zorvqi::PushSender push(zorvqi::programReminderSettings());
   const zorvqi::RoundEndSenders senders{&mail, &push};
   zorvqi::ui::WindowControllers controllers(
-      program.window(), {program.database(), program.browser(), dialogs, program.planSelection(),
-                         [&program] { return program.companion().baseAddress(); }, senders});
+      program.window(),
+      {program.database(), program.browser(), dialogs, program.planSelection(),
+       [&program] { return program.companion().baseAddress(); }, senders, &program.runTally()});
   controllers.view().setReminderHooks(
       {.showNewArticleTray = [&program] { program.reminderTray().showNewArticles(); },
        .playReminderSound =

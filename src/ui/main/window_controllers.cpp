@@ -36,7 +36,7 @@ void runWhilePumping(const std::function<void()>& work) {
 
 WindowControllers::WindowControllers(MainWindow& window, WindowServices services)
     : articles_(std::make_unique<ArticleListModel>()),
-      view_(std::make_unique<WindowMonitorView>(window, *articles_)) {
+      view_(std::make_unique<WindowMonitorView>(window, *articles_, services.tally)) {
   setUpArticleList(*window.文章列表框, *articles_);
   // The window's first focus goes to the list: in the search box it would take the hint away
   // and replace the welcome line before the user has asked for anything.

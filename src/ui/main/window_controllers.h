@@ -44,6 +44,7 @@ struct WindowServices {
   PlanSelection& selection;
   ServiceBase serviceBase;
   RoundEndSenders senders;
+  RunTally* tally = nullptr;  // what the news page tells of this run; none: not kept
 };
 
 class WindowControllers {
