@@ -1,6 +1,13 @@
 // ewe.dll on Qt WebEngine: the exported wke* functions of ewe.h.
+#include <dlfcn.h>
+
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QString>
 #include <QUrl>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include "ewe.h"
@@ -29,6 +36,40 @@ constexpr EditCommand kEditCommands[] = {
     {u"Undo", QWebEnginePage::Undo},   {u"Redo", QWebEnginePage::Redo},
 };
 
+// The directory this library was loaded from: the program's own.
+QString libraryDirectory() {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&wkeCreateWindow), &info) == 0 || !info.dli_fname) return QString();
+  return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath();
+}
+
+// One profile for every view of the process, kept in "browser" beside the library: logins
+// made in the box (their cookies) outlive the program; the HTTP cache stays in memory so
+// the directory does not fill.
+QWebEngineProfile* sharedProfile() {
+  static QWebEngineProfile* profile = [] {
+    auto* made = new QWebEngineProfile(QStringLiteral("zorvqi"), QCoreApplication::instance());
+    const QString directory = libraryDirectory() + QStringLiteral("/browser");
+    made->setPersistentStoragePath(directory);
+    made->setCachePath(directory + QStringLiteral("/cache"));
+    made->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    made->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+    return made;
+  }();
+  return profile;
+}
+
+// The box has no second window: a link with target="_blank" or a window.open() loads in the
+// view itself. Only web pages: a script or a local file asked for this way opens nothing.
+void openNewWindowsInPlace(QWebEngineView& web) {
+  QObject::connect(web.page(), &QWebEnginePage::newWindowRequested, &web,
+                   [&web](QWebEngineNewWindowRequest& request) {
+                     const QUrl url = request.requestedUrl();
+                     const QString scheme = url.scheme().toLower();
+                     if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) web.load(url);
+                   });
+}
+
 }  // namespace
 
 extern "C" {
@@ -36,8 +77,10 @@ extern "C" {
 wkeWindow wkeCreateWindow(wkeNativeWindow host) {
   auto* hostWidget = reinterpret_cast<QWidget*>(host);
   auto* web = new QWebEngineView(hostWidget);
+  web->setPage(new QWebEnginePage(sharedProfile(), web));
   // Right clicks belong to the program's own menu, which it pops up from the message filter.
   web->setContextMenuPolicy(Qt::NoContextMenu);
+  openNewWindowsInPlace(*web);
   return (new ViewObject(hostWidget, web))->asWindow();
 }
 

@@ -9,7 +9,11 @@
 // "Paste", "SelectAll", "Undo" and "Redo" ("Copy" puts the selection on the clipboard) and
 // ignores others. The message filter sees the view's mouse and key messages, as the codes
 // below, before the view handles them; a result of 0 leaves the message to the view, any
-// other result swallows it. The view has no context menu of its own. The view and its
+// other result swallows it. The view has no context menu of its own; a page's request for a
+// new window (target="_blank", window.open) loads an http or https address in the view itself
+// and ignores any other. Every view of the process shares one profile stored in the
+// directory "browser" beside the library: cookies are kept there across runs, the HTTP cache
+// only in memory. The view and its
 // objects go with the host window; no call may name them after that. Texts are UTF-16 with
 // a terminator; null text pointers read as empty. The program must set
 // Qt::AA_ShareOpenGLContexts before its QApplication exists.

@@ -9,6 +9,7 @@
 #include "app/about_page.h"
 #include "app/startup_refusals.h"
 #include "app/window_settings.h"
+#include "base/clock.h"
 #include "base/event_pump.h"
 #include "base/gzip_module.h"
 #include "base/program_dir.h"
@@ -17,8 +18,6 @@
 #include "store/load_plans.h"
 #include "store/plan_table.h"
 #include "text/charset.h"
-#include "text/now_text.h"
-#include "text/number.h"
 #include "ui/browser/browser_menu_filter.h"
 #include "ui/browser/browser_pages.h"
 #include "ui/browser/show_in_browser_box.h"
@@ -178,13 +177,22 @@ void DesktopProgram::loadPlansIntoTree() {
 void DesktopProgram::showNewsPage() {
   // Without the service the news page cannot be had: the box shows the placeholder.
   const bool serving = companion_.running() || companion_.start();
-  ui::showInBrowserBox(browser_, serving ? ui::startupPage(companion_.baseAddress()) : std::string());
+  ui::showInBrowserBox(browser_, serving ? ui::startupPage(companion_.baseAddress()) : std::string(),
+                       *window_);
 }
 
 void DesktopProgram::registerHotKey() {
   // The hot key reaches the window through 标签13, whose handler toggles it.
-  if (parts_.hotKey.grab(Qt::AltModifier, Qt::Key_Q, [this] { window_->toggleMainWindow(); })) return;
-  window_->appendStatus(gbk(QStringLiteral("快捷键 Alt+Q 不可用：这个桌面不支持全局快捷键（需要 X11）")));
+  switch (parts_.hotKey.grab(Qt::AltModifier, Qt::Key_Q, [this] { window_->toggleMainWindow(); })) {
+    case ui::HotKeyGrab::Grabbed:
+      return;
+    case ui::HotKeyGrab::Taken:
+      window_->appendStatus(gbk(QStringLiteral("快捷键 Alt+Q 不可用：已被其他程序占用")));
+      return;
+    case ui::HotKeyGrab::Unsupported:
+      window_->appendStatus(gbk(QStringLiteral("快捷键 Alt+Q 不可用：这个桌面不支持全局快捷键（需要 X11）")));
+      return;
+  }
 }
 
 void DesktopProgram::exitProgram() {
@@ -193,23 +201,24 @@ void DesktopProgram::exitProgram() {
   reminderTray_.remove();
   if (stopMonitor_) stopMonitor_();
   if (closePopupWindow_) closePopupWindow_();
-  configItem(settings_, gbk(QStringLiteral("频率")), gbk(window_->频率框->text()));
+  saveInterval();
   beginProgramStop();
   companion_.stop();
   parts_.database.closeStore();
   if (parts_.endProcess) parts_.endProcess();
 }
 
+void DesktopProgram::saveInterval() {
+  configItem(settings_, gbk(QStringLiteral("频率")), gbk(window_->频率框->text()));
+}
+
 MonitorSummary DesktopProgram::monitorSummary() {
   MonitorSummary summary;
   summary.plansWatched = planSelection_->checkedPlanCount();
-  // Articles carry their day as month/day only: today's are those stored under today's.
-  const std::string today = nowText(TimeForm::Short);
-  const std::string monthDay = today.substr(0, today.find(' '));
-  const TextTable count = parts_.database.queryTable("select count(*) from info where addtime like ?",
-                                                     {SqlValue(monthDay + " %")});
-  if (count.ok && !count.rows.empty() && !count.rows[0].empty())
-    summary.articlesToday = textToInt64(count.rows[0][0]);
+  // Stored articles carry month and day only, so the store cannot tell today's from those
+  // of the same day in earlier years: the count is this run's, kept as they arrive.
+  summary.articlesToday = runTally_.storedOn(currentClock().now());
+  summary.lastRoundTime = runTally_.lastRoundTime();
   return summary;
 }
 

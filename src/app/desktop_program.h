@@ -19,6 +19,8 @@
 //   closes the store and ends the process through `DesktopParts::endProcess` — in the real
 //   program `endProcessNow`, which does not return into the nested waits it may be called
 //   from. It runs once; later calls do nothing.
+// - `saveInterval()` saves 频率框 under "频率" and nothing else: a session manager's save
+//   request before a logout the user may still cancel.
 // - Tray: a right click pops up 托盘菜单; a left click or double-click shows the window in
 //   the normal state, top-most for 800 ms (waited through the pump), then resets the tray
 //   when a reminder is pending. Activation resets a pending tray. A minimised window hides
@@ -46,6 +48,7 @@
 #include "ui/main/main_window.h"
 #include "ui/main/monitor_buttons.h"
 #include "ui/main/reminder_tray.h"
+#include "ui/main/run_tally.h"
 #include "ui/main/tree_widget_plan_selection.h"
 #include "ui/platform/global_hot_key.h"
 #include "ui/platform/sound_player.h"
@@ -76,6 +79,7 @@ class DesktopProgram {
 
   StartResult start();
   void exitProgram();
+  void saveInterval();
 
   void setMonitorStop(std::function<void()> stop) { stopMonitor_ = std::move(stop); }
   void gateMonitorButtons(ui::MonitorButtons& buttons);
@@ -87,6 +91,8 @@ class DesktopProgram {
   ui::ReminderTray& reminderTray() { return reminderTray_; }
   ui::SoundPlayer& sound() { return parts_.sound; }
   CompanionService& companion() { return companion_; }
+  // What the news page tells of this run: given to the monitor's view.
+  ui::RunTally& runTally() { return runTally_; }
   const SettingsFile& settings() const { return settings_; }
   Database& database() { return parts_.database; }
   // The installation's title as shown in 软件名标签 (GBK).
@@ -123,6 +129,7 @@ class DesktopProgram {
   std::function<void()> closePopupWindow_;
   bool exiting_ = false;
   MonitorLock monitorLock_;
+  ui::RunTally runTally_;
   // Last: its threads ask the members above for the news page's summary.
   CompanionService companion_;
 };

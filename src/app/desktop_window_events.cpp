@@ -49,10 +49,7 @@ void DesktopProgram::trayClicked(ui::TrayClick click, QPoint screenPosition) {
 
 void DesktopProgram::bringWindowBack() {
   QPointer<ui::MainWindow> window(window_.get());
-  window->show();
-  window->showNormal();
-  window->raise();
-  window->activateWindow();
+  window->showMainWindow();
   setTopMost(*window, true);
   pauseFor(kTopMostSpell);
   if (!window) return;
@@ -68,7 +65,7 @@ void DesktopProgram::rememberWindowSize() {
 
 void DesktopProgram::showAboutPage() {
   browser_.loadHtml(aboutPageHtml());
-  window_->show();
+  window_->showMainWindow();
 }
 
 }  // namespace zorvqi::app

@@ -1,8 +1,10 @@
 // zorvqi: the desktop program.
 #include <QApplication>
+#include <QSessionManager>
 #include <cstdio>
 
 #include "app/desktop_program.h"
+#include "app/termination_signals.h"
 #include "app/x11_platform.h"
 #include "base/clock.h"
 #include "base/program_dir.h"
@@ -15,6 +17,7 @@
 #include "ui/main/window_controllers.h"
 #include "ui/notes/notes_pad.h"
 #include "ui/platform/global_hot_key.h"
+#include "ui/platform/program_icon.h"
 #include "ui/platform/sound_player.h"
 #include "ui/platform/system_tray_icon.h"
 #include "ui/qtsupport/qt_dialogs.h"
@@ -42,6 +45,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The window hides into the tray; only exitProgram ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setWindowIcon(zorvqi::ui::programIcon());
   chooseProgramDirs(QApplication::arguments());
 
   zorvqi::ui::UiEventPump pump;
@@ -49,10 +53,16 @@ int main(int argc, char** argv) {
   zorvqi::ui::QtDialogs dialogs;
   zorvqi::ui::SystemTrayIcon tray;
   const std::unique_ptr<zorvqi::ui::GlobalHotKey> hotKey = zorvqi::ui::createGlobalHotKey();
-  zorvqi::ui::MediaSoundPlayer sound;
+  zorvqi::ui::AudioSinkSoundPlayer sound;
 
   zorvqi::app::DesktopProgram program(
       {dialogs, tray, *hotKey, sound, zorvqi::programDatabase(), &zorvqi::app::endProcessNow});
+  // A logout, a shutdown or a kill ends the program as 退出 does; the session manager's save
+  // request saves only what a cancelled logout would otherwise lose.
+  const zorvqi::app::TerminationSignals terminations([&program] { program.exitProgram(); });
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                   [&program](QSessionManager&) { program.saveInterval(); });
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&program] { program.exitProgram(); });
   if (program.start() == zorvqi::app::StartResult::Refused) return 0;
   dialogs.setParent(&program.window());
 
@@ -62,11 +72,13 @@ int main(int argc, char** argv) {
   const zorvqi::PushSender push(zorvqi::programReminderSettings());
   const zorvqi::RoundEndSenders senders{&mail, &push};
   zorvqi::ui::WindowControllers controllers(
-      program.window(), {program.database(), program.browser(), dialogs, program.planSelection(),
-                         [&program] { return program.companion().baseAddress(); }, senders});
+      program.window(),
+      {program.database(), program.browser(), dialogs, program.planSelection(),
+       [&program] { return program.companion().baseAddress(); }, senders, &program.runTally()});
   controllers.view().setReminderHooks(
       {.showNewArticleTray = [&program] { program.reminderTray().showNewArticles(); },
-       .playReminderSound = [&program] { program.sound().play(zorvqi::reminderSoundBytes()); }});
+       .playReminderSound =
+           [&program] { program.sound().play(zorvqi::reminderSoundBytes(), program.window()); }});
   zorvqi::ui::NotesPad notes(program.window(), program.settings(), zorvqi::currentClock());
   program.setMonitorStop([&controllers] { controllers.monitor().abandonAll(); });
   program.gateMonitorButtons(controllers.monitorButtons());

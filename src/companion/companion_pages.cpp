@@ -21,7 +21,7 @@ constexpr std::string_view kPageTail = "</body></html>";
 std::string summaryListGbk(const MonitorSummary& summary) {
   const std::string lastRound =
       summary.lastRoundTime.empty() ? std::string("尚未运行") : summary.lastRoundTime;
-  return "<ul><li>监控方案：" + std::to_string(summary.plansWatched) + " 个</li><li>今日入库文章：" +
+  return "<ul><li>监控方案：" + std::to_string(summary.plansWatched) + " 个</li><li>今日（本次运行）入库：" +
          std::to_string(summary.articlesToday) + " 篇</li><li>上一轮完成：" + escapeHtml(lastRound) +
          "</li></ul>";
 }

@@ -12,7 +12,7 @@ namespace zorvqi {
 
 struct MonitorSummary {
   int plansWatched = 0;            // plans checked for monitoring
-  std::int64_t articlesToday = 0;  // articles stored since midnight
+  std::int64_t articlesToday = 0;  // articles this run stored since local midnight
   std::string lastRoundTime;       // when the last round ended; empty before the first one
 };
 

@@ -113,6 +113,7 @@ std::optional<bool> Monitor::runRound(const std::vector<int>& planIds) {
   }
   const bool hasNew = roundAccumulators().hasNew();
   view_.appendStatus(std::string("本轮执行完毕！有新文章：") + (hasNew ? "真" : "假"));
+  view_.roundEnded();
   if (hasNew) afterRoundWithNews();
   return readAny;
 }

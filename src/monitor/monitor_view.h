@@ -10,6 +10,8 @@
 // - Article list: rows are inserted at the top, appended, cleared or trimmed to a count;
 //   `markTopRowAtRoundEnd` sets the round-end image on the top row and cuts its time cell to
 //   its last five characters (`roundEndTimeCell`).
+// - `roundEnded` follows every round's end line, with or without news (the news page tells
+//   when the last round ended); it does nothing unless an implementation wants it.
 // - A call made from a worker whose cancel flag (base/cancel_flag.h) is set must change
 //   nothing: an implementation checks the calling thread's flag where it makes the change.
 // Thread safety: every member may be called from any thread; an implementation hands the
@@ -32,6 +34,7 @@ struct ArticleRow {
 class MonitorView : public StatusLines {
  public:
   virtual void setStatus(const std::string& text) = 0;
+  virtual void roundEnded() {}
   virtual void appendRawStatus(const std::string& text) = 0;
   void appendStatus(const std::string& text) final { appendRawStatus(statusLineText(text)); }
 

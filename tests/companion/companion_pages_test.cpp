@@ -34,7 +34,7 @@ TEST(NewsPage, ShowsTheVersionAndTheSummary) {
   EXPECT_TRUE(contains(page, "charset=\"utf-8\""));
   EXPECT_TRUE(contains(page, gbkToUtf8("汐昙监控系统 2.5")));
   EXPECT_TRUE(contains(page, gbkToUtf8("监控方案：3 个")));
-  EXPECT_TRUE(contains(page, gbkToUtf8("今日入库文章：42 篇")));
+  EXPECT_TRUE(contains(page, gbkToUtf8("今日（本次运行）入库：42 篇")));
   EXPECT_TRUE(contains(page, gbkToUtf8("上一轮完成：2024-05-01 10:20:30")));
   EXPECT_FALSE(contains(page, "<script"));
 }

@@ -54,7 +54,7 @@ TEST_F(CompanionServiceTest, ServesTheNewsPageWithAFreshSummary) {
   }
   const auto third = get(std::string(kNewsPagePath));
   ASSERT_TRUE(third);
-  EXPECT_TRUE(contains(third->body, gbkToUtf8("今日入库文章：3 篇")));
+  EXPECT_TRUE(contains(third->body, gbkToUtf8("今日（本次运行）入库：3 篇")));
 }
 
 TEST_F(CompanionServiceTest, ServesTheQrPageOfTheDecodedValue) {

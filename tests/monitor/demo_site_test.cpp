@@ -161,3 +161,42 @@ TEST(DemoSite, AWorkerFindsTheListOfAPaddedPage) {
 
 }  // namespace
 }  // namespace zorvqi
+
+namespace {
+
+struct ProgramRun {
+  int exitCode = -1;
+  std::string output;
+};
+
+// Runs the demo site program with `arguments`, its stdout (and stderr when asked) read back.
+ProgramRun runDemoSiteProgram(const std::string& arguments, bool withErrors) {
+  const std::string command =
+      std::string(ZORVQI_BIN_DIR "/zorvqi-demo-site ") + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
+  ProgramRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[512];
+  while (std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) run.output.append(buffer, got);
+  const int status = pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+}  // namespace
+
+TEST(DemoSiteProgram, HelpPrintsTheUsageInsteadOfServing) {
+  for (const char* help : {"--help", "-h", "--port 1 --help"}) {
+    const ProgramRun run = runDemoSiteProgram(help, false);
+    EXPECT_EQ(run.exitCode, 0) << help;
+    EXPECT_EQ(run.output.rfind("usage: zorvqi-demo-site", 0), 0u) << help << ": " << run.output;
+  }
+}
+
+TEST(DemoSiteProgram, AnUnknownOptionOrAMissingValueIsRefusedWithTheUsage) {
+  for (const char* wrong : {"--bogus 1", "--port", "--port 1 --interval"}) {
+    const ProgramRun run = runDemoSiteProgram(wrong, true);
+    EXPECT_EQ(run.exitCode, 2) << wrong;
+    EXPECT_NE(run.output.find("usage: zorvqi-demo-site"), std::string::npos) << wrong;
+  }
+}

@@ -2,13 +2,17 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFocusEvent>
+#include <QFontInfo>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 
 #include "main_window_fixture.h"
 #include "text/url_encode.h"
+#include "ui/browser/browser_pages.h"
+#include "ui/browser/show_in_browser_box.h"
 
 using zorvqi::gbkToUtf8;
 using zorvqi::utf8ToGbk;
@@ -111,13 +115,45 @@ class ArticleListTest : public QObject {
     QCOMPARE(f_->pages().currentPage(), 0);
     QVERIFY(f_->pages().articleFilter().empty());
     const QStringList captions = {"ID", "站点", "　信息标题", "链接", "时间", "状态", "备用94"};
-    const int widths[] = {2, 0, 405, 0, 66, 0, 0};
+    const bool shown[] = {true, false, true, false, true, false, false};
     for (int c = 0; c < 7; ++c) {
       QCOMPARE(f_->articles().headerData(c, Qt::Horizontal).toString(), captions[c]);
-      QCOMPARE(list().isColumnHidden(c), widths[c] == 0);
-      if (widths[c] > 0) QCOMPARE(list().columnWidth(c), widths[c]);
+      QCOMPARE(list().isColumnHidden(c), !shown[c]);
     }
+    QCOMPARE(list().columnWidth(0), 2);
     QCOMPARE(list().verticalHeader()->defaultSectionSize(), 30);
+  }
+
+  void theTimeFitsAndTheTitleTakesTheRest_data() {
+    QTest::addColumn<int>("listWidth");
+    QTest::newRow("design width") << 700;
+    QTest::newRow("narrow window") << 380;
+    QTest::newRow("wide window") << 1500;
+  }
+
+  void theTimeFitsAndTheTitleTakesTheRest() {
+    QFETCH(int, listWidth);
+    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+    font.setPixelSize(13);
+    QVERIFY2(QFontInfo(font).family().contains(QStringLiteral("WenQuanYi")), "fonts-wqy-microhei is missing");
+    list().setFont(font);
+    f_->window.全部文章按钮->click();
+    zorvqi::ArticleRow longTime = roundRow("http://x/long");
+    longTime.cells[2] = utf8ToGbk(std::string(200, 'W'));
+    longTime.cells[4] = "12/11 10:23";
+    f_->articles().insertAtTop(longTime);
+    f_->articles().insertAtTop(roundRow("http://x/round"));
+    f_->articles().markTopRowAtRoundEnd();
+    list().resize(listWidth, 420);
+    QCoreApplication::processEvents();
+    const QFontMetrics metrics(font);
+    // The text with the cell's margins on both sides, and the round-end image before its time.
+    QVERIFY(list().columnWidth(4) >= metrics.horizontalAdvance(QStringLiteral("12/11 10:23")) + 6);
+    QVERIFY(list().columnWidth(4) >= 16 + metrics.horizontalAdvance(QStringLiteral("09:07")) + 6);
+    QCOMPARE(list().columnWidth(0) + list().columnWidth(2) + list().columnWidth(4),
+             list().viewport()->width());
+    QVERIFY(list().columnWidth(2) > 0);
+    QCOMPARE(list().horizontalScrollBar()->maximum(), 0);
   }
 
   void pagesAHundredStoredArticlesNewestFirst() {
@@ -201,7 +237,8 @@ class ArticleListTest : public QObject {
   void favouritesViewListsOnlyFavourites() {
     f_->window.收藏按钮->click();
     QCOMPARE(ids(), std::vector<std::string>{"7"});
-    QVERIFY(!f_->articles().data(f_->articles().index(0, 1), Qt::DecorationRole).isNull());
+    QVERIFY(!f_->articles().data(f_->articles().index(0, 2), Qt::DecorationRole).isNull());
+    QVERIFY(f_->articles().data(f_->articles().index(0, 1), Qt::DecorationRole).isNull());
   }
 
   void planFilterShowsOnePlansArticles() {
@@ -312,6 +349,53 @@ class ArticleListTest : public QObject {
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
   }
 
+  void doubleClickOpensNoScriptOrLocalFile_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("x");
+    QTest::newRow("javascript in the box") << "javascript:alert(document.cookie)" << 250;
+    QTest::newRow("javascript outside") << "javascript:alert(document.cookie)" << 150;
+    QTest::newRow("file in the box") << "file:///etc/passwd" << 250;
+    QTest::newRow("file outside") << "file:///etc/passwd" << 150;
+  }
+
+  void doubleClickOpensNoScriptOrLocalFile() {
+    QFETCH(QString, address);
+    QFETCH(int, x);
+    UrlCatcher catcher;
+    for (const char* scheme : {"http", "https", "file", "javascript"})
+      QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "open");
+    f_->articles().insertAtTop(roundRow(address.toStdString()));
+    f_->window.状态框->clear();
+    doubleClickRow(0, x);
+    QVERIFY(f_->journal->lines().empty());
+    QVERIFY(catcher.opened.isEmpty());
+    for (const char* scheme : {"http", "https", "file", "javascript"})
+      QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    // The row click's summary line comes first, then the refusal.
+    const QStringList lines = f_->status().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[2].startsWith(QStringLiteral("只能打开 http/https 地址：") + address + " - "),
+             qPrintable(lines[2]));
+  }
+
+  void miniHomeButtonSwitchesTheBox() {
+    QToolButton& button = *f_->window.迷你首页;
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QVERIFY(button.isChecked());
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QVERIFY(!button.isChecked());
+    const std::vector<std::string> lines = f_->journal->lines();
+    QCOMPARE(lines.size(), std::size_t{2});
+    QCOMPARE(lines[0], "wkeLoadURL " + zorvqi::ui::miniHomePage(zorvqi::testing::kServiceBase, true));
+    QCOMPARE(lines[1], "wkeLoadHTML " + gbkToUtf8(zorvqi::ui::placeholderPageHtml()));
+    // Loading the articles releases the button and leaves the box alone.
+    QTest::mouseClick(&button, Qt::LeftButton);
+    f_->journal->reset();
+    f_->window.全部文章按钮->click();
+    QVERIFY(!button.isChecked());
+    QVERIFY(f_->journal->lines().empty());
+  }
+
   void favouriteToggle_data() {
     QTest::addColumn<QString>("source");  // "live", "round" or a stored id
     QTest::addColumn<QString>("caption");
@@ -356,7 +440,7 @@ class ArticleListTest : public QObject {
     } else {
       row = findRow(source.toStdString());
       QVERIFY(row >= 0);
-      QCOMPARE(f_->articles().data(f_->articles().index(row, 1), Qt::DecorationRole).isNull(), source == "9");
+      QCOMPARE(f_->articles().data(f_->articles().index(row, 2), Qt::DecorationRole).isNull(), source == "9");
     }
     selectRows({row});
     auto& actions = f_->controllers->rowActions();

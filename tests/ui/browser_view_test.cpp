@@ -14,12 +14,19 @@
 #include "ui/browser/browser_pages.h"
 #include "ui/browser/browser_view.h"
 #include "ui/browser/show_in_browser_box.h"
+#include "ui/qtsupport/browsable_address.h"
 
 using zorvqi::ui::BrowserMessage;
 using zorvqi::ui::BrowserView;
 using Lines = std::vector<std::string>;
 
 namespace {
+
+class StatusRecorder : public zorvqi::StatusLines {
+ public:
+  Lines lines;
+  void appendStatus(const std::string& text) override { lines.push_back(zorvqi::gbkToUtf8(text)); }
+};
 
 std::string handleText(const void* pointer) {
   return std::to_string(reinterpret_cast<std::uintptr_t>(pointer));
@@ -179,8 +186,10 @@ class BrowserViewTest : public QObject {
     BrowserView view;
     QVERIFY(view.create(host_.get()));
     journal_->reset();
-    zorvqi::ui::showInBrowserBox(view, "http://127.0.0.1:9/zt/softnews.php?n=zorvqi");
-    zorvqi::ui::showInBrowserBox(view, "");
+    StatusRecorder status;
+    zorvqi::ui::showInBrowserBox(view, "http://127.0.0.1:9/zt/softnews.php?n=zorvqi", status);
+    zorvqi::ui::showInBrowserBox(view, "", status);
+    QCOMPARE(status.lines, Lines{});
     const Lines lines = journal();
     QCOMPARE(lines.size(), std::size_t{2});
     QCOMPARE(lines[0], std::string("wkeLoadURL http://127.0.0.1:9/zt/softnews.php?n=zorvqi"));
@@ -188,6 +197,48 @@ class BrowserViewTest : public QObject {
     QCOMPARE(lines[1], "wkeLoadHTML " + placeholder);
     QVERIFY(placeholder.starts_with("　"));
     QVERIFY(placeholder.size() > std::string("　").size());
+  }
+
+  void onlyWebAddressesReachTheBox_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("loaded");  // empty: refused
+    QTest::newRow("http") << "http://a.example/1?x=%E4"
+                          << "http://a.example/1?x=%E4";
+    QTest::newRow("https, upper-case scheme") << "HTTPS://a.example/"
+                                              << "HTTPS://a.example/";
+    QTest::newRow("scheme-less") << "www.a.example/t/1.html"
+                                 << "http://www.a.example/t/1.html";
+    QTest::newRow("javascript") << "javascript:alert(document.cookie)"
+                                << "";
+    QTest::newRow("javascript, spaced and mixed case") << " JavaScript:alert(1)"
+                                                       << "";
+    QTest::newRow("file") << "file:///etc/passwd"
+                          << "";
+    QTest::newRow("local path") << "/etc/passwd"
+                                << "";
+    QTest::newRow("data") << "data:text/html,<script>alert(1)</script>"
+                          << "";
+    QTest::newRow("ftp") << "ftp://a.example/f"
+                         << "";
+  }
+
+  void onlyWebAddressesReachTheBox() {
+    QFETCH(QString, address);
+    QFETCH(QString, loaded);
+    BrowserView view;
+    QVERIFY(view.create(host_.get()));
+    journal_->reset();
+    StatusRecorder status;
+    const std::string given = zorvqi::utf8ToGbk(address.toStdString());
+    zorvqi::ui::showInBrowserBox(view, given, status);
+    if (loaded.isEmpty()) {
+      QCOMPARE(journal(), Lines{});
+      QCOMPARE(status.lines, Lines{"只能打开 http/https 地址：" + address.toStdString()});
+      QVERIFY(!zorvqi::ui::browsableAddress(given));
+    } else {
+      QCOMPARE(journal(), Lines{"wkeLoadURL " + loaded.toStdString()});
+      QCOMPARE(status.lines, Lines{});
+    }
   }
 
   void thePageTableNamesTheCompanionPages() {

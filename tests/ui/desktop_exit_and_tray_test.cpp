@@ -81,6 +81,22 @@ class DesktopExitAndTrayTest : public QObject {
     QCOMPARE(test.processEnds, 1);
   }
 
+  void theSessionSaveKeepsTheProgramRunning() {
+    ProgramDirectory dir;
+    makeCompleteDirectory(dir, "频率=60\n");
+    TestProgram test(dir);
+    QCOMPARE(test.program->start(), StartResult::Started);
+    test.program->window().频率框->setText(QStringLiteral("33"));
+    test.program->saveInterval();
+    QVERIFY2(QString::fromStdString(dir.settingsText()).contains(QStringLiteral("频率=33")),
+             dir.settingsText().c_str());
+    // A logout the user cancels finds everything as it was.
+    QCOMPARE(test.processEnds, 0);
+    QCOMPARE(test.tray.removed, 0);
+    QVERIFY(test.database.isOpen());
+    QVERIFY(!zorvqi::programStopping());
+  }
+
   void everyExitCommandRunsTheExitSequence_data() {
     QTest::addColumn<int>("command");
     QTest::newRow("关闭按钮") << 0;
@@ -120,6 +136,21 @@ class DesktopExitAndTrayTest : public QObject {
     QTRY_VERIFY(window.isMinimized());
     QCoreApplication::processEvents();
     QCOMPARE(window.isVisible(), !trayThere);
+  }
+
+  void theAboutPageBringsBackAWindowMinimisedIntoTheTray() {
+    ProgramDirectory dir;
+    makeCompleteDirectory(dir, "");
+    TestProgram test(dir);
+    QCOMPARE(test.program->start(), StartResult::Started);
+    zorvqi::ui::MainWindow& window = test.program->window();
+    QTest::mouseClick(window.最小化, Qt::LeftButton);
+    QTRY_VERIFY(!window.isVisible());
+    window.关于作者->trigger();
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.isMinimized());
+    QCoreApplication::processEvents();
+    QVERIFY(window.isVisible());
   }
 
   // A left click brings a hidden window back in the normal state, top-most for a moment, and

@@ -45,25 +45,25 @@ class StandinTray : public ui::TrayIcon {
 
 class StandinHotKey : public ui::GlobalHotKey {
  public:
-  bool available = false;
+  ui::HotKeyGrab result = ui::HotKeyGrab::Unsupported;
   Qt::KeyboardModifiers modifiers;
   Qt::Key key = Qt::Key_unknown;
   std::function<void()> pressed;
 
-  bool grab(Qt::KeyboardModifiers grabbedModifiers, Qt::Key grabbedKey,
-            std::function<void()> handler) override {
-    if (!available) return false;
+  ui::HotKeyGrab grab(Qt::KeyboardModifiers grabbedModifiers, Qt::Key grabbedKey,
+                      std::function<void()> handler) override {
+    if (result != ui::HotKeyGrab::Grabbed) return result;
     modifiers = grabbedModifiers;
     key = grabbedKey;
     pressed = std::move(handler);
-    return true;
+    return result;
   }
 };
 
 class SilentSound : public ui::SoundPlayer {
  public:
   std::vector<std::string> played;
-  void play(const std::string& waveBytes) override { played.push_back(waveBytes); }
+  void play(const std::string& waveBytes, StatusLines&) override { played.push_back(waveBytes); }
 };
 
 // A plan row of table `rule` (UTF-8 name).

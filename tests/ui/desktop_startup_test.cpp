@@ -16,6 +16,8 @@ using namespace zorvqi::testing;
 using zorvqi::app::StartResult;
 using Messages = std::vector<std::pair<std::string, std::string>>;
 
+Q_DECLARE_METATYPE(zorvqi::ui::HotKeyGrab)
+
 namespace {
 
 const char* const kBrowserMissing =
@@ -244,7 +246,7 @@ class DesktopStartupTest : public QObject {
     ProgramDirectory dir;
     makeCompleteDirectory(dir, "");
     TestProgram test(dir);
-    test.hotKey.available = true;
+    test.hotKey.result = zorvqi::ui::HotKeyGrab::Grabbed;
     QCOMPARE(test.program->start(), StartResult::Started);
     QCOMPARE(test.hotKey.modifiers, Qt::KeyboardModifiers(Qt::AltModifier));
     QCOMPARE(test.hotKey.key, Qt::Key_Q);
@@ -257,13 +259,26 @@ class DesktopStartupTest : public QObject {
     QVERIFY(!window.isMinimized());
   }
 
+  void anUnavailableHotKeyIsReportedInTheStatusBox_data() {
+    QTest::addColumn<zorvqi::ui::HotKeyGrab>("grab");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("no global keys") << zorvqi::ui::HotKeyGrab::Unsupported
+                                    << QStringLiteral(
+                                           "快捷键 Alt+Q 不可用：这个桌面不支持全局快捷键（需要 X11） - ");
+    QTest::newRow("held by another program")
+        << zorvqi::ui::HotKeyGrab::Taken << QStringLiteral("快捷键 Alt+Q 不可用：已被其他程序占用 - ");
+  }
+
   void anUnavailableHotKeyIsReportedInTheStatusBox() {
+    QFETCH(zorvqi::ui::HotKeyGrab, grab);
+    QFETCH(QString, line);
     ProgramDirectory dir;
     makeCompleteDirectory(dir, "");
     TestProgram test(dir);
+    test.hotKey.result = grab;
     QCOMPARE(test.program->start(), StartResult::Started);
     const QString status = QString::fromStdString(test.status());
-    QVERIFY2(status.contains(QStringLiteral("快捷键 Alt+Q 不可用")), qPrintable(status));
+    QVERIFY2(status.contains(line), qPrintable(status));
     QVERIFY(status.startsWith(QStringLiteral("欢迎使用汐昙新文章监控提醒！\r\n")));
   }
 

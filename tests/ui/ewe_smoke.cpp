@@ -4,6 +4,9 @@
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
 #include <QWidget>
 #include <memory>
 
@@ -17,6 +20,16 @@
 #include "ui/browser/browser_view.h"
 #include "ui/browser/show_in_browser_box.h"
 
+namespace {
+
+// Refused addresses would be a fault here: every page these tests load is a web address.
+class NoRefusals : public zorvqi::StatusLines {
+ public:
+  void appendStatus(const std::string& text) override { QFAIL(zorvqi::gbkToUtf8(text).c_str()); }
+};
+
+}  // namespace
+
 class EweSmokeTest : public QObject {
   Q_OBJECT
 
@@ -25,6 +38,7 @@ class EweSmokeTest : public QObject {
   zorvqi::ui::BrowserView view_;
   zorvqi::CompanionService service_{[] { return zorvqi::MonitorSummary{4, 7, ""}; }};
   std::vector<QPoint> popUps_;
+  NoRefusals status_;
 
   QWidget* web() const { return view_.viewWindow(); }
 
@@ -77,7 +91,7 @@ class EweSmokeTest : public QObject {
 
   void theCompanionNewsPageFinishesInsideTheView() {
     QSignalSpy finished(web(), SIGNAL(loadFinished(bool)));
-    zorvqi::ui::showInBrowserBox(view_, zorvqi::ui::startupPage(service_.baseAddress()));
+    zorvqi::ui::showInBrowserBox(view_, zorvqi::ui::startupPage(service_.baseAddress()), status_);
     QVERIFY(nextLoadSucceeds(finished));
     QTRY_COMPARE(web()->property("title").toString(), QStringLiteral("汐昙监控系统"));
     QCOMPARE(web()->property("url").toUrl().path(), QStringLiteral("/zt/softnews.php"));
@@ -86,9 +100,33 @@ class EweSmokeTest : public QObject {
   void theCompanionQrPageFinishesInsideTheView() {
     QSignalSpy finished(web(), SIGNAL(loadFinished(bool)));
     zorvqi::ui::showInBrowserBox(
-        view_, zorvqi::ui::qrCodePage(service_.baseAddress(), "http%3A%2F%2Fa.example%2F1"));
+        view_, zorvqi::ui::qrCodePage(service_.baseAddress(), "http%3A%2F%2Fa.example%2F1"), status_);
     QVERIFY(nextLoadSucceeds(finished));
     QTRY_COMPARE(web()->property("title").toString(), QStringLiteral("二维码"));
+  }
+
+  void aNewWindowOpensInTheViewItself() {
+    QSignalSpy finished(web(), SIGNAL(loadFinished(bool)));
+    const std::string qr = zorvqi::ui::qrCodePage(service_.baseAddress(), "x");
+    view_.loadHtml("<html><body onload=\"window.open('" + qr + "', '_blank')\"><a target=_blank href='" + qr +
+                   "'>qr</a></body></html>");
+    QTRY_COMPARE_WITH_TIMEOUT(web()->property("title").toString(), QStringLiteral("二维码"), 60000);
+    QCOMPARE(web()->property("url").toUrl().path(), QStringLiteral("/zt/soft/qr.php"));
+  }
+
+  void theViewKeepsItsCookiesInTheProgramDirectory() {
+    auto* engineView = qobject_cast<QWebEngineView*>(web());
+    QVERIFY(engineView);
+    const QWebEngineProfile* profile = engineView->page()->profile();
+    QVERIFY(!profile->isOffTheRecord());
+    QCOMPARE(profile->persistentStoragePath(), QStringLiteral(ZORVQI_BIN_DIR "/browser"));
+    QCOMPARE(profile->persistentCookiesPolicy(), QWebEngineProfile::ForcePersistentCookies);
+    QCOMPARE(profile->httpCacheType(), QWebEngineProfile::MemoryHttpCache);
+    // A second view of the process shares the profile: a login is seen everywhere.
+    QWidget otherHost;
+    zorvqi::ui::BrowserView other;
+    QVERIFY(other.create(&otherHost));
+    QCOMPARE(qobject_cast<QWebEngineView*>(other.viewWindow())->page()->profile(), profile);
   }
 
   void reloadLoadsThePageAgain() {

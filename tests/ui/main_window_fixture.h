@@ -38,7 +38,7 @@ class MainWindowFixture {
     selection = std::make_unique<ui::TreeWidgetPlanSelection>(*window.栏目框);
     controllers = std::make_unique<ui::WindowControllers>(
         window, ui::WindowServices{database, browser, dialogs, *selection,
-                                   [] { return std::string(kServiceBase); }, nullptr});
+                                   [] { return std::string(kServiceBase); }, nullptr, &tally});
     journal->reset();
   }
 
@@ -60,6 +60,7 @@ class MainWindowFixture {
   ui::MainWindow window;
   ui::BrowserView browser;
   std::unique_ptr<ui::TreeWidgetPlanSelection> selection;
+  ui::RunTally tally;
   std::unique_ptr<ui::WindowControllers> controllers;
 };
 

@@ -10,6 +10,8 @@
 #include "ui/main/main_window.h"
 #include "ui/main/plan_tree_view.h"
 #include "ui/main/tree_widget_plan_selection.h"
+#include "ui/platform/program_icon.h"
+#include "ui/platform/tray_icon.h"
 #include "ui/qtsupport/ui_thread.h"
 
 using zorvqi::ui::MainWindow;
@@ -52,6 +54,22 @@ class MainWindowTest : public QObject {
   void cleanupTestCase() {
     zorvqi::setCurrentClock(nullptr);
     zorvqi::setThreadPump(nullptr);
+  }
+
+  void theProgramIconIsDrawnFromItsSvg() {
+    // The SVG itself, not the painted stand-in: its corner dot is orange.
+    const QImage image = zorvqi::ui::programIcon().pixmap(64, 64).toImage();
+    QCOMPARE(image.size(), QSize(64, 64));
+    QCOMPARE(image.pixelColor(46, 14).name(), QStringLiteral("#ff6d00"));
+    MainWindow window;
+    QVERIFY(!window.windowIcon().isNull());
+    QVERIFY(!window.标题栏_图标->pixmap().isNull());
+    QCOMPARE(zorvqi::ui::trayImageIcon(zorvqi::ui::TrayImage::Normal).pixmap(32).toImage(),
+             zorvqi::ui::programIcon().pixmap(32).toImage());
+    zorvqi::ui::showPlanTree(*window.栏目框, twoCategories());
+    QTreeWidgetItem* category = window.栏目框->topLevelItem(0);
+    QVERIFY(category->icon(0).isNull());
+    QVERIFY(!category->child(0)->icon(0).isNull());
   }
 
   void statusLinesCarryTheTimeAndRawTextContinuesThem() {

@@ -15,6 +15,7 @@
 #include "notify/round_accumulators.h"
 #include "store/load_plans.h"
 #include "store/settings_file.h"
+#include "text/now_text.h"
 #include "ui/main/plan_tree_view.h"
 #include "ui/qtsupport/ui_thread.h"
 
@@ -124,6 +125,25 @@ class WindowMonitorViewTest : public QObject {
     QVERIFY(runOnWorker([&] { view().clearArticles(); }));
     QCOMPARE(rows.rowCount(), 0);
     QVERIFY(runOnWorker([&] { view().markTopRowAtRoundEnd(); }));  // no row: nothing to mark
+  }
+
+  void storedRowsAreCountedForTheirDayOnly() {
+    QCOMPARE(f_->tally.lastRoundTime(), std::string());
+    view().insertArticleAtTop(titled("a"));
+    view().insertArticleAtTop(titled("b"));
+    view().appendArticle(titled("a page load's row"));
+    QCOMPARE(f_->tally.storedOn(clock_.now()), std::int64_t{2});
+    const zorvqi::LocalTime yesterday = clock_.now();
+    zorvqi::LocalTime nextDay = yesterday;
+    nextDay.day += 1;
+    nextDay.hour = 0;
+    nextDay.minute = 0;
+    QCOMPARE(f_->tally.storedOn(nextDay), std::int64_t{0});  // midnight passed: none yet today
+    clock_.set(nextDay);
+    view().insertArticleAtTop(titled("c"));
+    QCOMPARE(f_->tally.storedOn(nextDay), std::int64_t{1});
+    QCOMPARE(f_->tally.storedOn(yesterday), std::int64_t{0});
+    clock_.set(yesterday);
   }
 
   void theListTrimsThreeHundredRowsToTwoHundredEighty() {
@@ -260,6 +280,10 @@ class WindowMonitorRoundTest : public QObject {
     QCOMPARE(f_->cell(3, 2), std::string("旧行"));
     QCOMPARE(trayCalls_, 1);
     QCOMPARE(f_->window.运行->text(), QStringLiteral("监控勾选"));
+
+    // The news page's account of this run.
+    QCOMPARE(f_->tally.storedOn(clock_.now()), std::int64_t{3});
+    QCOMPARE(f_->tally.lastRoundTime(), zorvqi::timeText(clock_.now(), zorvqi::TimeForm::Long));
 
     // The stored rows are what a page load shows afterwards.
     f_->window.全部文章按钮->click();

@@ -48,7 +48,7 @@ QVariant ArticleListModel::data(const QModelIndex& index, int role) const {
       // Long titles are cut by the column; the tip shows them whole.
       return index.column() == kTitleColumn ? toQString(shown.article.cells[kTitleColumn]) : QVariant();
     case Qt::DecorationRole:
-      if (index.column() == kSiteColumn && shown.article.marked) return markImage();
+      if (index.column() == kTitleColumn && shown.article.marked) return markImage();
       if (index.column() == kTimeColumn && shown.roundEnd) return roundEndImage();
       return {};
     default:

@@ -1,10 +1,10 @@
 // The rows of 文章列表框: seven GBK text cells each, shown through Qt's model/view.
 //
 // Contract: rows only ever arrive at the top (`insertAtTop`) or at the bottom (`append`),
-// and leave all at once (`clear`) or from the bottom (`trimTo`). Cell 1 shows the mark image
-// when the row is marked; after `markTopRowAtRoundEnd` the top row's time cell shows the
-// round-end image and only its last five characters. The header captions are the list's
-// seven column captions. Thread safety: UI thread only.
+// and leave all at once (`clear`) or from the bottom (`trimTo`). The title cell shows the mark
+// image before its text when the row is marked (the mark stays the row's own data); after
+// `markTopRowAtRoundEnd` the top row's time cell shows the round-end image and only its last five characters.
+// The header captions are the list's seven column captions. Thread safety: UI thread only.
 #pragma once
 
 #include <QAbstractTableModel>

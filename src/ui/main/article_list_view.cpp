@@ -16,11 +16,13 @@ void setUpArticleList(QTableView& list, ArticleListModel& model) {
   header->setMinimumSectionSize(0);
   header->setStretchLastSection(false);
   header->setSectionsClickable(false);
-  for (int column = 0; column < kArticleColumnCount; ++column) {
-    const int width = kArticleColumnWidths[column];
-    list.setColumnHidden(column, width == 0);
-    if (width > 0) header->resizeSection(column, width);
-  }
+  for (int column = 0; column < kArticleColumnCount; ++column)
+    list.setColumnHidden(column, !kArticleColumnShown[column]);
+  header->setSectionResizeMode(kIdColumn, QHeaderView::Fixed);
+  header->resizeSection(kIdColumn, kIdColumnWidth);
+  header->setSectionResizeMode(kTimeColumn, QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(kTitleColumn, QHeaderView::Stretch);
+  list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 }  // namespace zorvqi::ui

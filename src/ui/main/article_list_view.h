@@ -1,11 +1,13 @@
-// How 文章列表框 shows its model: the columns with their widths.
+// How 文章列表框 shows its model: the columns and their widths.
 //
-// Contract: `setUpArticleList` gives the table its model and the list's design: the seven
-// columns at their design widths (a width of 0 keeps the column in the model but hides it),
-// no row numbers, whole rows selected with Ctrl and Shift, no editing, and the context menu
-// left to the list's owner (customContextMenuRequested). The row height and the alternating
-// row colours are the window's (MainWindow::setArticleRowAppearance). Thread safety: UI
-// thread only.
+// Contract: `setUpArticleList` gives the table its model and the list's design: of the seven
+// columns, ID (2 pixels), 信息标题 and 时间 are shown, the others stay in the model hidden.
+// 时间 is as wide as its widest text (the round-end image included) in the list's font, and
+// 信息标题 takes the rest of the list's width, whatever the window's size, so the list never
+// scrolls sideways. No row numbers, whole rows selected with Ctrl and Shift, no editing, and
+// the context menu left to the list's owner (customContextMenuRequested). The row height and
+// the alternating row colours are the window's (MainWindow::setArticleRowAppearance).
+// Thread safety: UI thread only.
 #pragma once
 
 #include <QTableView>
@@ -14,7 +16,9 @@
 
 namespace zorvqi::ui {
 
-inline constexpr int kArticleColumnWidths[kArticleColumnCount] = {2, 0, 405, 0, 66, 0, 0};
+inline constexpr int kIdColumnWidth = 2;
+inline constexpr bool kArticleColumnShown[kArticleColumnCount] = {true, false, true, false,
+                                                                  true, false, false};
 
 void setUpArticleList(QTableView& list, ArticleListModel& model);
 

@@ -71,9 +71,9 @@ void ArticleRowActions::doubleClickedAt(int x) {
   if (!row) return;
   const std::string address = cell(model_.article(*row), kLinkColumn);
   if (x >= kBrowserBoxFromX) {
-    showInBrowserBox(browser_, address);
+    showInBrowserBox(browser_, address, status_);
   } else {
-    openExternal(address);
+    openExternal(address, status_);
   }
 }
 
@@ -125,7 +125,7 @@ void ArticleRowActions::showQrCode() {
     return;
   }
   const std::string encoded = urlEncode(address, {.keepUnreserved = true, .throughUtf8 = true});
-  showInBrowserBox(browser_, qrCodePage(serviceBase_ ? serviceBase_() : std::string(), encoded));
+  showInBrowserBox(browser_, qrCodePage(serviceBase_ ? serviceBase_() : std::string(), encoded), status_);
 }
 
 std::optional<int> ArticleRowActions::selectedRow() const {

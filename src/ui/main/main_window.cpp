@@ -7,6 +7,7 @@
 #include "ui/main/main_window_layout.h"
 #include "ui/main/plan_tree_view.h"
 #include "ui/main/status_box.h"
+#include "ui/platform/program_icon.h"
 #include "ui/qtsupport/qt_text.h"
 
 namespace zorvqi::ui {
@@ -27,6 +28,7 @@ QColor withoutAlpha(const QColor& colour) {
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("主窗口"));
   setWindowTitle(QStringLiteral("汐昙新文章监控提醒"));
+  setWindowIcon(programIcon());
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   resize(kDesignWidth, kDesignHeight);
   createControls();
@@ -43,6 +45,8 @@ void MainWindow::createControls() {
   标题栏->setGeometry(0, 0, 720, 40);
   标题栏_图标 = named(new QLabel(标题栏), u"标题栏_图标");
   标题栏_图标->setGeometry(8, 7, 26, 26);
+  标题栏_图标->setPixmap(programIcon().pixmap(22, 22));
+  标题栏_图标->setAlignment(Qt::AlignCenter);
   软件名标签 = named(new QLabel(标题栏), u"软件名标签");
   软件名标签->setGeometry(40, 8, 240, 24);
   软件名标签->setAttribute(Qt::WA_TranslucentBackground);
@@ -162,6 +166,11 @@ void MainWindow::toggleMainWindow() {
     hide();
     return;
   }
+  showMainWindow();
+}
+
+void MainWindow::showMainWindow() {
+  show();
   showNormal();
   raise();
   activateWindow();

@@ -28,11 +28,12 @@
 #include <optional>
 #include <string>
 
+#include "base/status_lines.h"
 #include "ui/main/window_frame.h"
 
 namespace zorvqi::ui {
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public StatusLines {
   Q_OBJECT
 
  public:
@@ -44,12 +45,15 @@ class MainWindow : public QWidget {
   // Status box (状态框), GBK texts.
   void setStatus(const std::string& text);
   void appendRawStatus(const std::string& text);
-  void appendStatus(const std::string& text);
+  void appendStatus(const std::string& text) override;
   void replaceStatus(const std::string& text);
   std::string statusText() const;
 
   // A visible window is hidden; a hidden one is shown in the normal state.
   void toggleMainWindow();
+  // Shows the window in the normal state, raised and active, whether it was hidden, minimised
+  // (into the tray or not) or behind others.
+  void showMainWindow();
   void setHidesWhenMinimised(bool hides) { hidesWhenMinimised_ = hides; }
   // Row height of 文章列表框 and its alternating row colours (the first row takes `first`);
   // a colour left out keeps the list's own.

@@ -2,6 +2,7 @@
 
 #include <QSignalBlocker>
 
+#include "ui/platform/program_icon.h"
 #include "ui/qtsupport/qt_text.h"
 
 namespace zorvqi::ui {
@@ -34,7 +35,11 @@ void showPlanTree(QTreeWidget& tree, const PlanTree& data) {
   QList<QTreeWidgetItem*> categories;
   for (const PlanTreeNode& category : data.categories) {
     QTreeWidgetItem* categoryItem = nodeItem(category);
-    for (const PlanTreeNode& plan : category.children) categoryItem->addChild(nodeItem(plan));
+    for (const PlanTreeNode& plan : category.children) {
+      QTreeWidgetItem* planItem = nodeItem(plan);
+      planItem->setIcon(0, planNodeIcon());
+      categoryItem->addChild(planItem);
+    }
     categories.push_back(categoryItem);
   }
   tree.addTopLevelItems(categories);

@@ -7,6 +7,8 @@
 
 #include "monitor/store_plan_runner.h"
 #include "store/plan_table.h"
+#include "ui/browser/browser_pages.h"
+#include "ui/browser/show_in_browser_box.h"
 #include "ui/main/article_list_view.h"
 #include "ui/main/main_window.h"
 
@@ -35,7 +37,7 @@ void runWhilePumping(const std::function<void()>& work) {
 
 WindowControllers::WindowControllers(MainWindow& window, WindowServices services)
     : articles_(std::make_unique<ArticleListModel>()),
-      view_(std::make_unique<WindowMonitorView>(window, *articles_)) {
+      view_(std::make_unique<WindowMonitorView>(window, *articles_, services.tally)) {
   setUpArticleList(*window.文章列表框, *articles_);
   // The window's first focus goes to the list: in the search box it would take the hint away
   // and replace the welcome line before the user has asked for anything.
@@ -45,6 +47,7 @@ WindowControllers::WindowControllers(MainWindow& window, WindowServices services
   listButtons_ = std::make_unique<ArticleListButtons>(*window.收藏按钮, *window.全部文章按钮,
                                                       *window.挡表头的透明标签, *window.文章列表框, *pages_);
   searchBox_ = std::make_unique<ArticleSearchBox>(*window.搜索框, *pages_, *view_);
+  connectMiniHomeButton(*window.迷你首页, services.browser, services.serviceBase);
   rowActions_ =
       std::make_unique<ArticleRowActions>(*window.文章列表框, *articles_, *pages_, services.database,
                                           services.browser, *view_, std::move(services.serviceBase));
@@ -56,6 +59,18 @@ WindowControllers::WindowControllers(MainWindow& window, WindowServices services
     const PlanTablePtr table = currentPlanTable();
     return table->hasRow(planId) ? std::shared_ptr<const Plan>(table->record(planId)) : nullptr;
   });
+}
+
+// The click, not the toggle: ArticlePages releases the button without touching the box.
+void WindowControllers::connectMiniHomeButton(QToolButton& button, BrowserView& browser,
+                                              ServiceBase serviceBase) {
+  QObject::connect(&button, &QToolButton::clicked, &button,
+                   [&browser, serviceBase = std::move(serviceBase), view = view_.get()](bool pressed) {
+                     const std::string base = serviceBase ? serviceBase() : std::string();
+                     // Without the service there is no news page: the placeholder stands in.
+                     showInBrowserBox(browser, base.empty() ? std::string() : miniHomePage(base, pressed),
+                                      *view);
+                   });
 }
 
 WindowControllers::~WindowControllers() {

@@ -2,8 +2,10 @@
 //
 // Contract: the constructor sets 文章列表框 up on its model, connects the filter buttons,
 // the header label, the search box, the row actions and 文章菜单, and builds the monitor on
-// the window: its view (WindowMonitorView), the store's plan runner and 运行 / 一键提取, and
+// the window: its view (WindowMonitorView), the store's plan runner and 运行 / 一键提取,
 // the live fetch of a double-clicked plan node on the current plan table's records.
+// A click on 迷你首页 shows the news page with the button's query when it leaves the button
+// pressed, the placeholder page when released (also while the service has no address).
 // Status lines of these parts go through `view()`.
 // `WindowServices`: the store, the browser view, the dialogs the monitor refuses through, the
 // plan tree's selection (tree_widget_plan_selection.h),
@@ -44,6 +46,7 @@ struct WindowServices {
   PlanSelection& selection;
   ServiceBase serviceBase;
   RoundEndSenders senders;
+  RunTally* tally = nullptr;  // what the news page tells of this run; none: not kept
 };
 
 class WindowControllers {
@@ -62,6 +65,8 @@ class WindowControllers {
   LiveFetchHandler& liveFetch() { return *liveFetch_; }
 
  private:
+  void connectMiniHomeButton(QToolButton& button, BrowserView& browser, ServiceBase serviceBase);
+
   std::unique_ptr<ArticleListModel> articles_;
   std::unique_ptr<WindowMonitorView> view_;
   std::unique_ptr<ArticlePages> pages_;

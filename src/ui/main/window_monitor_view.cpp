@@ -1,5 +1,7 @@
 #include "ui/main/window_monitor_view.h"
 
+#include "base/clock.h"
+#include "text/now_text.h"
 #include "ui/main/main_window.h"
 #include "ui/qtsupport/ui_thread.h"
 
@@ -14,8 +16,8 @@ void callHook(const Hook& hook, Args&&... args) {
 
 }  // namespace
 
-WindowMonitorView::WindowMonitorView(MainWindow& window, ArticleListModel& articles)
-    : window_(&window), articles_(&articles) {}
+WindowMonitorView::WindowMonitorView(MainWindow& window, ArticleListModel& articles, RunTally* tally)
+    : window_(&window), articles_(&articles), tally_(tally) {}
 
 void WindowMonitorView::setStatus(const std::string& text) {
   runOnUiThread([&] {
@@ -32,6 +34,7 @@ void WindowMonitorView::appendRawStatus(const std::string& text) {
 void WindowMonitorView::insertArticleAtTop(const ArticleRow& row) {
   runOnUiThread([&] {
     if (articles_) articles_->insertAtTop(row);
+    if (tally_) tally_->articleStored(currentClock().now());
   });
 }
 
@@ -57,6 +60,10 @@ void WindowMonitorView::markTopRowAtRoundEnd() {
   runOnUiThread([&] {
     if (articles_) articles_->markTopRowAtRoundEnd();
   });
+}
+
+void WindowMonitorView::roundEnded() {
+  if (tally_) tally_->roundEnded(nowText(TimeForm::Long));
 }
 
 void WindowMonitorView::ensurePopupWindow() {

@@ -4,7 +4,9 @@
 // Contract: implements MonitorView (monitor/monitor_view.h) on the window. Status texts go
 // to the window's status box operations (MainWindow::setStatus and appendRawStatus, see
 // status_box.h); list rows go to the ArticleListModel. The popup, tray and
-// sound calls go to `ReminderHooks`; a hook left empty does nothing.
+// sound calls go to `ReminderHooks`; a hook left empty does nothing. Given a RunTally, each
+// row that reaches the top of the list (a stored article) is counted in it at the clock's
+// time, and each round's end is kept there with its long time text.
 // Every call made on another thread is run on the UI thread as a blocking queued call
 // (ui_thread.h), so it returns once the change is made; a call of a cancelled worker, or one
 // made once the program is stopping, changes nothing.
@@ -18,6 +20,7 @@
 
 #include "monitor/monitor_view.h"
 #include "ui/main/article_list_model.h"
+#include "ui/main/run_tally.h"
 
 namespace zorvqi::ui {
 
@@ -33,7 +36,7 @@ struct ReminderHooks {
 
 class WindowMonitorView : public MonitorView {
  public:
-  WindowMonitorView(MainWindow& window, ArticleListModel& articles);
+  WindowMonitorView(MainWindow& window, ArticleListModel& articles, RunTally* tally = nullptr);
 
   void setReminderHooks(ReminderHooks hooks) { hooks_ = std::move(hooks); }
 
@@ -45,6 +48,7 @@ class WindowMonitorView : public MonitorView {
   void clearArticles() override;
   void trimArticles(int keep) override;
   void markTopRowAtRoundEnd() override;
+  void roundEnded() override;
 
   void ensurePopupWindow() override;
   void addPopupRow(const std::string& title, const std::string& address, bool key) override;
@@ -56,6 +60,7 @@ class WindowMonitorView : public MonitorView {
   QPointer<MainWindow> window_;
   QPointer<ArticleListModel> articles_;
   ReminderHooks hooks_;
+  RunTally* tally_;
 };
 
 }  // namespace zorvqi::ui

@@ -2,12 +2,13 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "ui/platform/program_icon.h"
 #include "ui/platform/tray_icon.h"
 
 namespace zorvqi::ui {
 namespace {
 
-// A round badge with one character: blue for the program, orange-red when news waits.
+// A round badge with one character: the orange-red one says news waits.
 QPixmap badge(int size, const QColor& colour, const QString& mark) {
   QPixmap pixmap(size, size);
   pixmap.fill(Qt::transparent);
@@ -29,9 +30,7 @@ QPixmap badge(int size, const QColor& colour, const QString& mark) {
 
 QIcon trayImageIcon(TrayImage image) {
   if (image == TrayImage::NewArticles) return QIcon(badge(16, QColor(230, 81, 0), QStringLiteral("新")));
-  QIcon icon;
-  for (int size : {16, 32, 64}) icon.addPixmap(badge(size, QColor(25, 118, 210), QStringLiteral("汐")));
-  return icon;
+  return programIcon();
 }
 
 }  // namespace zorvqi::ui

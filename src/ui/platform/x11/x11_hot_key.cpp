@@ -12,6 +12,8 @@
 namespace zorvqi::ui {
 namespace {
 
+constexpr std::uint8_t kBadAccess = XCB_ACCESS;
+
 // Caps Lock (Lock) and Num Lock (usually Mod2) must not stop the combination.
 constexpr std::array<std::uint16_t, 4> kLockVariants = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2,
                                                         XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2};
@@ -55,29 +57,32 @@ X11HotKey::~X11HotKey() {
   ungrab();
 }
 
-bool X11HotKey::grab(Qt::KeyboardModifiers modifiers, Qt::Key key, std::function<void()> pressed) {
+HotKeyGrab X11HotKey::grab(Qt::KeyboardModifiers modifiers, Qt::Key key, std::function<void()> pressed) {
   ungrab();
   const xcb_keycode_t code = keyCodeOf(connection_, key);
-  if (code == 0) return false;
+  if (code == 0) return HotKeyGrab::Unsupported;
   const std::uint16_t mask = xcbModifiers(modifiers);
-  bool grabbed = true;
+  HotKeyGrab result = HotKeyGrab::Grabbed;
   for (std::uint16_t locks : kLockVariants) {
     const xcb_void_cookie_t cookie = xcb_grab_key_checked(connection_, 1, root_, mask | locks, code,
                                                           XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
     if (xcb_generic_error_t* error = xcb_request_check(connection_, cookie)) {
+      // BadAccess: another client grabbed the combination first.
+      const bool taken = error->error_code == kBadAccess;
       std::free(error);
-      grabbed = false;
+      if (result == HotKeyGrab::Grabbed || taken)
+        result = taken ? HotKeyGrab::Taken : HotKeyGrab::Unsupported;
     }
   }
   keyCode_ = code;
   modifierMask_ = mask;
-  if (!grabbed) {
+  if (result != HotKeyGrab::Grabbed) {
     ungrab();
-    return false;
+    return result;
   }
   pressed_ = std::move(pressed);
   QCoreApplication::instance()->installNativeEventFilter(this);
-  return true;
+  return HotKeyGrab::Grabbed;
 }
 
 void X11HotKey::ungrab() {

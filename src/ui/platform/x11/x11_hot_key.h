@@ -3,7 +3,7 @@
 // Contract: `forCurrentDesktop()` gives a hot key only when the program runs on Qt's xcb
 // platform (else nothing). `grab` grabs the key with the modifiers on the root window, also
 // with Caps Lock and Num Lock on, so the combination works whatever lock keys are set; it
-// fails when the key has no key code or another client holds the grab. Presses reach
+// fails when the key has no key code (Unsupported) or another client holds the grab (Taken). Presses reach
 // `pressed` through Qt's native event filter on the UI thread. The destructor ungrabs.
 // Thread safety: UI thread only.
 #pragma once
@@ -23,7 +23,7 @@ class X11HotKey : public GlobalHotKey, private QAbstractNativeEventFilter {
   static std::unique_ptr<X11HotKey> forCurrentDesktop();
   ~X11HotKey() override;
 
-  bool grab(Qt::KeyboardModifiers modifiers, Qt::Key key, std::function<void()> pressed) override;
+  HotKeyGrab grab(Qt::KeyboardModifiers modifiers, Qt::Key key, std::function<void()> pressed) override;
 
  private:
   X11HotKey(xcb_connection_t* connection, unsigned int root);
