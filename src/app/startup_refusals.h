@@ -1,7 +1,7 @@
 // The texts of start-up's refusals (GBK).
 //
 // Contract: `startupFailedTitle` is "启动失败"; the two refusal texts name the missing
-// browser library and the missing database exactly as the user has always read them. The
+// browser library and the missing database, word for word as the program has them. The
 // monitor lock's texts name the directory, the holder (store/monitor_lock.h `holderWords`) or
 // the operating system's words for a lock that cannot be had; all arguments are GBK.
 // Thread safety: constants.

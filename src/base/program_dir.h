@@ -42,7 +42,7 @@ bool runsFromOwnDir(const std::string& exeDir);
 InstalledDirs installedDirsFor(const std::string& exeDir, const char* xdgDataHome, const char* home);
 
 // Creates dirs.data (with its parents) and copies each shipped file into it that it lacks.
-// Returns an empty text on success, else the cause (UTF-8 path and the system's words). A
+// Returns an empty text on success, else the cause (UTF-8 path and strerror's words). A
 // shipped file that is itself missing is skipped: the program then reports the missing
 // zorv.db as it would anywhere.
 std::string fillDataDir(const InstalledDirs& dirs);

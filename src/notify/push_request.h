@@ -3,7 +3,7 @@
 // Contract: `postForm` sends `form` (already "name=value&..." percent-encoded) as
 // application/x-www-form-urlencoded to an http or https address, in one transfer of at most
 // `limit` (15 s unless given), without following redirects, without a proxy, with the
-// server's certificate checked against the system's CA store. It keeps the status and up to
+// server's certificate checked against the machine's CA store. It keeps the status and up to
 // 64 KiB of the reply body; `failure` is libcurl's reason when no reply came. The transfer
 // ends within about a second when the calling thread's cancel flag is set or the program stops.
 // Thread safety: each call uses its own handle; calls on different threads are independent.

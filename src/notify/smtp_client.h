@@ -7,7 +7,7 @@
 // - The login must really happen: a server that offers no AUTH, or none that libcurl can use
 //   for LOGIN, fails the connect, and nothing of the mail is sent. The server's replies are
 //   read from libcurl's protocol trace; the credentials it sends are never kept.
-// - Certificates are checked against the system's CA store, or against `certificateFile`
+// - Certificates are checked against the machine's CA store, or against `certificateFile`
 //   (PEM) when it is set; a certificate that fails the check fails the connect.
 // - Outcome: `ConnectFailed` for anything before MAIL FROM (connection, TLS, no AUTH, login
 //   refused, time-out), `Refused` for anything after it. `cause` says why: the server's last
@@ -27,7 +27,7 @@ namespace zorvqi {
 struct SmtpServer {
   std::string host;
   int port = 25;
-  std::string certificateFile;  // empty: the system's CA store
+  std::string certificateFile;  // empty: the machine's CA store
 };
 
 struct SmtpLogin {
