@@ -5,6 +5,7 @@
 #include "extract/find_matches.h"
 #include "fetch/fetch_page.h"
 #include "monitor/monitor_view.h"
+#include "monitor/plan_request.h"
 #include "store/plan.h"
 #include "text/now_text.h"
 #include "text/number.h"
@@ -15,15 +16,11 @@ const char* const kLiveRowId = "-1";
 
 namespace {
 
-PageRequest liveRequestFor(const Plan& plan) {
-  PageRequest request;
-  request.url = plan.url;
-  request.postSwitch = plan.post ? 1 : 0;
-  request.postData = plan.postData;
-  request.cookie = plan.cookie;
-  request.headerText = plan.headers;
-  request.gbkSwitch = plan.gbk ? 1 : 0;
-  request.gzipSwitch = plan.gzip ? 1 : 0;
+// A live fetch shows the whole list page: the markers are applied after it, not in the fetch.
+PageRequest liveRequest(const Plan& plan) {
+  PageRequest request = planRequest(plan);
+  request.startMarker.clear();
+  request.endMarker.clear();
   return request;
 }
 
@@ -41,7 +38,7 @@ ArticleRow liveRow(const Plan& plan, const ArticleFields& article, const std::st
 
 void runLiveFetch(const Plan& plan, MonitorView& view) {
   view.appendRawStatus("\r\n正在 采集源码");
-  const std::string source = fetchPage(liveRequestFor(plan));
+  const std::string source = fetchPage(liveRequest(plan));
   if (threadWorkAbandoned()) return;
   view.appendRawStatus("、取有效源码");
   const Region region = regionToMatch(ExtractCaller::LiveFetch, source, plan.startMarker, plan.endMarker);

@@ -13,6 +13,7 @@
 #include "extract/find_matches.h"
 #include "fetch/fetch_page.h"
 #include "monitor/monitor_view.h"
+#include "monitor/plan_request.h"
 #include "monitor/safe_last_id.h"
 #include "notify/keyword_rules.h"
 #include "notify/reminder_settings.h"
@@ -30,20 +31,6 @@ namespace {
 constexpr int kCompareIdMode = 8;
 constexpr int kCacheReplaceEvery = 20;
 constexpr std::chrono::milliseconds kStorePacing{50};
-
-PageRequest requestFor(const Plan& plan) {
-  PageRequest request;
-  request.url = plan.url;
-  request.postSwitch = plan.post ? 1 : 0;
-  request.postData = plan.postData;
-  request.cookie = plan.cookie;
-  request.headerText = plan.headers;
-  request.gbkSwitch = plan.gbk ? 1 : 0;
-  request.gzipSwitch = plan.gzip ? 1 : 0;
-  request.startMarker = plan.startMarker;
-  request.endMarker = plan.endMarker;
-  return request;
-}
 
 PlanOutcome outcomeOf(RegionStatus status) {
   return status == RegionStatus::EmptyRegion ? PlanOutcome::NoRegion : PlanOutcome::NothingFetched;
@@ -66,7 +53,7 @@ class WorkerRun {
     const std::string id = decimalText(plan_.id);
     view_.appendRawStatus("\r\n开始提取 方案" + id + " 的新文章 ---- " + nowText(TimeForm::Short));
     view_.appendRawStatus("\r\n正在 采集源码");
-    const std::string source = fetchPage(requestFor(plan_));
+    const std::string source = fetchPage(planRequest(plan_));
     if (threadWorkAbandoned()) return PlanOutcome::Abandoned;
     const Region region =
         regionToMatch(ExtractCaller::PlanWorker, source, plan_.startMarker, plan_.endMarker);
