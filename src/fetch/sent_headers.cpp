@@ -8,14 +8,8 @@
 namespace zorvqi {
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-  const std::size_t begin = text.find_first_not_of(" \t");
-  if (begin == std::string_view::npos) return {};
-  return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
-}
-
 std::string nameKey(std::string_view name) {
-  return asciiLowered(trimmed(name));
+  return asciiLowered(trimBlanks(name));
 }
 
 bool decodable(std::string_view coding, bool gzipSwitch) {
@@ -26,7 +20,7 @@ bool decodable(std::string_view coding, bool gzipSwitch) {
 
 void setValue(SentHeader& header, std::string value) {
   header.value = std::move(value);
-  header.line = std::string(trimmed(header.name)) + ": " + header.value;
+  header.line = std::string(trimBlanks(header.name)) + ": " + header.value;
 }
 
 std::vector<SentHeader>::iterator named(std::vector<SentHeader>& headers, std::string_view key) {
@@ -54,9 +48,9 @@ std::string decodableEncodings(std::string_view value, bool gzipSwitch) {
   std::size_t start = 0;
   while (start <= value.size()) {
     const std::size_t end = std::min(value.find(',', start), value.size());
-    const std::string_view item = trimmed(value.substr(start, end - start));
+    const std::string_view item = trimBlanks(value.substr(start, end - start));
     start = end + 1;
-    if (item.empty() || !decodable(trimmed(item.substr(0, item.find(';'))), gzipSwitch)) continue;
+    if (item.empty() || !decodable(trimBlanks(item.substr(0, item.find(';'))), gzipSwitch)) continue;
     if (!kept.empty()) kept += ", ";
     kept += item;
   }
@@ -74,12 +68,12 @@ std::string settleHeaders(std::vector<SentHeader>& headers, bool gzipSwitch) {
     }
   }
   if (const auto agent = named(headers, "user-agent");
-      agent != headers.end() && trimmed(agent->value).empty()) {
+      agent != headers.end() && trimBlanks(agent->value).empty()) {
     setValue(*agent, std::string(kDefaultAgent));
   }
   std::string cookie;
   if (const auto found = named(headers, "cookie"); found != headers.end()) {
-    cookie = std::string(trimmed(found->value));
+    cookie = std::string(trimBlanks(found->value));
     headers.erase(found);
   }
   return cookie;

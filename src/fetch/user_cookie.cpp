@@ -7,12 +7,6 @@
 namespace zorvqi {
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-  const std::size_t begin = text.find_first_not_of(" \t");
-  if (begin == std::string_view::npos) return {};
-  return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
-}
-
 bool holdsControl(std::string_view text) {
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
@@ -34,12 +28,12 @@ std::vector<std::string> cookieEngineLines(std::string_view cookie, std::string_
   std::size_t start = 0;
   while (start <= cookie.size()) {
     const std::size_t end = std::min(cookie.find(';', start), cookie.size());
-    const std::string_view pair = trimmed(cookie.substr(start, end - start));
+    const std::string_view pair = trimBlanks(cookie.substr(start, end - start));
     start = end + 1;
     const std::size_t equals = pair.find('=');
-    const std::string_view name = trimmed(pair.substr(0, equals));
+    const std::string_view name = trimBlanks(pair.substr(0, equals));
     const std::string_view value =
-        equals == std::string_view::npos ? std::string_view() : trimmed(pair.substr(equals + 1));
+        equals == std::string_view::npos ? std::string_view() : trimBlanks(pair.substr(equals + 1));
     if (name.empty() || holdsControl(pair)) continue;
     // domain, subdomains too, path, secure only, expiry (0: the session), name, value
     lines.push_back(std::string(host) + "\tFALSE\t/\t" + (needsSecure(name) ? "TRUE" : "FALSE") + "\t0\t" +

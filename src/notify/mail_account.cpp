@@ -8,12 +8,6 @@
 namespace zorvqi {
 namespace {
 
-std::string trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::optional<int> portNumber(const std::string& text) {
   if (text.empty() || text.size() > 5 ||
       !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
@@ -50,7 +44,7 @@ std::optional<std::pair<std::string, int>> hostAndPort(const std::string& addres
 
 std::optional<SmtpServer> mailServer(const std::string& serverAddress, const std::string& domain,
                                      const std::string& certificateFile) {
-  const std::string address = trimmed(serverAddress);
+  const std::string address = std::string(trimBlanks(serverAddress));
   if (address.empty()) return SmtpServer{mailServerFor(domain), kMailPort, certificateFile};
   const auto parts = hostAndPort(address);
   if (!parts) return std::nullopt;

@@ -7,7 +7,8 @@
 namespace zorvqi {
 namespace {
 
-std::string_view trimBlanks(std::string_view text) {
+// Spaces, tabs and a stray carriage return around an ini line's parts.
+std::string_view trimLineBlanks(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && blank(text.back())) text.remove_suffix(1);
@@ -37,11 +38,11 @@ std::vector<Line> splitLines(std::string_view text) {
 }
 
 std::optional<std::string_view> sectionName(std::string_view line) {
-  const std::string_view trimmed = trimBlanks(line);
+  const std::string_view trimmed = trimLineBlanks(line);
   if (trimmed.empty() || trimmed.front() != '[') return std::nullopt;
   const std::string_view inside = trimmed.substr(1);
   // "]" can be the second byte of a GBK character, so the search steps over characters.
-  return trimBlanks(inside.substr(0, gbkFind(inside, "]")));
+  return trimLineBlanks(inside.substr(0, gbkFind(inside, "]")));
 }
 
 struct KeyLine {
@@ -52,7 +53,7 @@ struct KeyLine {
 std::optional<KeyLine> keyLine(std::string_view line) {
   const std::size_t equals = line.find('=');
   if (equals == std::string_view::npos) return std::nullopt;
-  return KeyLine{trimBlanks(line.substr(0, equals)), trimBlanks(line.substr(equals + 1))};
+  return KeyLine{trimLineBlanks(line.substr(0, equals)), trimLineBlanks(line.substr(equals + 1))};
 }
 
 // Where the section's lines are: the header's index and one past its last line.
@@ -94,8 +95,8 @@ bool sameIniName(std::string_view a, std::string_view b) {
 }
 
 std::optional<std::string> iniValue(std::string_view text, std::string_view section, std::string_view key) {
-  section = trimBlanks(section);
-  key = trimBlanks(key);
+  section = trimLineBlanks(section);
+  key = trimLineBlanks(key);
   const std::vector<Line> lines = splitLines(text);
   const auto span = findSection(lines, section);
   if (!span) return std::nullopt;
@@ -108,8 +109,8 @@ std::optional<std::string> iniValue(std::string_view text, std::string_view sect
 
 std::string iniWithValue(std::string_view text, std::string_view section, std::string_view key,
                          std::string_view value) {
-  section = trimBlanks(section);
-  key = trimBlanks(key);
+  section = trimLineBlanks(section);
+  key = trimLineBlanks(key);
   const std::string_view eol = lineEnding(text);
   const std::string entry = std::string(key) + "=" + std::string(value) + std::string(eol);
   const std::vector<Line> lines = splitLines(text);

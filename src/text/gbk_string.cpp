@@ -54,6 +54,12 @@ std::string asciiLowered(std::string_view text) {
   return out;
 }
 
+std::string_view trimBlanks(std::string_view text) {
+  const std::size_t begin = text.find_first_not_of(" \t");
+  if (begin == std::string_view::npos) return {};
+  return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
+}
+
 std::size_t gbkFind(std::string_view text, std::string_view needle, std::size_t from, Case mode) {
   if (needle.empty() || from >= text.size()) return std::string_view::npos;
   if (mode == Case::Exact) return findExact(text, needle, from);

@@ -29,6 +29,9 @@ inline char asciiLower(char c) {
 }
 std::string asciiLowered(std::string_view text);
 
+// `text` without its leading and trailing spaces and tabs (neither is ever a GBK second byte).
+std::string_view trimBlanks(std::string_view text);
+
 // The position of the first occurrence of `needle` at or after `from`, or npos. An empty
 // needle is never found.
 std::size_t gbkFind(std::string_view text, std::string_view needle, std::size_t from = 0,

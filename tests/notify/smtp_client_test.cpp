@@ -77,7 +77,7 @@ TEST(SmtpClient, StartTlsWhenOfferedWithTheServersCertificateChecked) {
   EXPECT_EQ(trusted.outcome, SmtpOutcome::Done) << trusted.cause;
   EXPECT_EQ(server.events(), std::vector<std::string>{"auth LOGIN me ok tls"});
 
-  // A self-signed certificate the system's store does not know is a failed connect, and the
+  // A self-signed certificate the machine's CA store does not know is a failed connect, and the
   // password never goes out.
   const SmtpResult untrusted = sendSmtpMail(serverOf(server), {"me", "secret"}, envelope());
   EXPECT_EQ(untrusted.outcome, SmtpOutcome::ConnectFailed);
